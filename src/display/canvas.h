@@ -1,0 +1,58 @@
+#pragma once
+// The persistent 512 x 512 picture that the server draws on, with its current
+// point and colours. Everything drawn stays until cleared or drawn over.
+
+#include <QFont>
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+#include <string_view>
+
+namespace quorlak {
+
+class Canvas {
+public:
+    static constexpr int kSize = 512;
+    static constexpr QRgb kOrange = 0xffff8000;
+
+    Canvas();
+
+    const QImage& image() const { return image_; }
+    void setFont(const QFont& font);
+    const QFont& font() const { return font_; }
+
+    // Current point, in display units (single precision like the original).
+    float currentX = 0;
+    float currentY = 0;
+    QRgb foreColor = kOrange;
+    QRgb backColor = 0xff000000;
+
+    // Primitives: pen width 1, no anti-aliasing. Each moves the current point
+    // as documented in canvas.cpp.
+    void clear();
+    void point(int x, int y, QRgb color);
+    void line(int x0, int y0, int x1, int y1, QRgb color);
+    void box(int x0, int y0, int x1, int y1, QRgb color);
+    void fillBox(int x0, int y0, int x1, int y1, QRgb color);
+    void circle(int cx, int cy, int r, QRgb color);
+    // Prints Windows-1252 text in the font and fore colour, transparent
+    // background, glyph cell top at the current y; 8 units per character.
+    void printText(std::string_view cp1252);
+    // Pictures: scaled into a w x h box, or at natural size. The current point stays.
+    void drawPicture(const QImage& picture, int x, int y, int w, int h);
+    void drawPicture(const QImage& picture, int x, int y);
+    // Direct pixel write for custom characters (no current point change).
+    void setPixel(int x, int y, QRgb color);
+
+    // Area changed since the last call; the window repaints only that.
+    QRect takeDamage();
+
+private:
+    void damage(const QRect& r);
+
+    QImage image_;
+    QFont font_;
+    QRect damage_;
+};
+
+}  // namespace quorlak

@@ -1,0 +1,24 @@
+#pragma once
+// The client-to-server key format: " CODE, MASK" per key, no framing.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace quorlak {
+
+constexpr int kMaxItemsPerWrite = 10;
+
+// One key item, e.g. keyItem(65, 0) == " 65, 0".
+std::string keyItem(int code, int mask);
+
+// The key code and mask that typing this Windows-1252 character gives:
+// "A".."Z" keep their code with mask 1; anything else is upper-cased to its
+// byte with mask 0 ("a" -> 65, "é" -> 201).
+std::pair<int, int> keyForChar(uint8_t c);
+
+// Windows-1252 upper case of one byte.
+uint8_t upperCp1252(uint8_t c);
+
+}  // namespace quorlak

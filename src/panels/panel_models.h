@@ -1,0 +1,115 @@
+#pragma once
+// Headless models of the side panels. The widgets only show these and feed
+// the player's actions back to the core; every rule lives in the core.
+
+#include <QRgb>
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+
+namespace quorlak {
+
+// Position and size of a child control, in display units.
+struct Geometry {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A revision counter lets a view repaint only what changed.
+struct Revisioned {
+    uint64_t revision = 0;
+    void touch() { ++revision; }
+};
+
+constexpr QRgb kCyan = 0xff00ffff;
+constexpr const char* kBullet = "\xe2\x80\xa2";  // the row mark drawn by a small box (UTF-8)
+
+struct ItemRow {
+    std::string mark;  // "", "B", or kBullet
+    std::string text;  // Windows-1252 bytes
+    bool bold = false;
+    bool italic = false;
+};
+
+// The item and status list: 98 fixed rows (list numbers 1 to 98).
+struct ItemGridModel : Revisioned {
+    static constexpr int kRows = 98;
+    static constexpr int kRowHeightTwips = 240;
+    bool visible = true;
+    Geometry geometry{184, 200, 329, 225};
+    std::string tag;  // the grid's height at load, as text
+    int toprow = 0;
+    int row = 0;
+    int col = 0;
+    QRgb foreColor = kCyan;
+    std::array<ItemRow, kRows> rows{};
+};
+
+struct MessageRow {
+    std::string line;  // column 0: the whole message as read
+    std::string kind;  // column 1
+    std::string name;  // column 2
+    std::string text;  // column 3
+    std::optional<QRgb> color;  // message cell colour, if set
+};
+
+// The message lines. Rows are only appended; the oldest are dropped beyond
+// kMaxRows so that a long session stays within a fixed memory bound.
+struct MessageGridModel : Revisioned {
+    static constexpr size_t kMaxRows = 100000;
+    bool visible = true;
+    Geometry geometry{0, 456, 513, 57};
+    // Row numbers count from the first row ever added; `firstRow` is the
+    // number of the oldest row still kept.
+    std::deque<MessageRow> rows;
+    int64_t firstRow = 0;
+    int64_t toprow = 0;
+    int64_t row = 0;
+    int col = 0;
+    int64_t rowCount() const { return firstRow + static_cast<int64_t>(rows.size()); }
+};
+
+struct TabStripModel : Revisioned {
+    bool visible = true;
+    Geometry geometry{184, 424, 337, 25};
+    bool front = true;  // lies above the item grid
+    int selected = 1;   // 1..6
+};
+
+struct TextBoxModel : Revisioned {
+    bool visible = false;
+    Geometry geometry{128, 136, 81, 18};
+    int maxlength = 0;   // 0 = no limit
+    std::string text;    // Windows-1252 bytes
+    bool focused = false;
+};
+
+// The encounter log window's text, newest line last.
+struct LogModel : Revisioned {
+    static constexpr size_t kMaxBytes = size_t{8} << 20;  // oldest lines dropped beyond this
+    bool exists = false;
+    bool visible = false;
+    std::string text;  // lines each ending in "\r\n"
+    // Bumped whenever text is replaced rather than appended to, so a view
+    // can append the new tail otherwise.
+    uint64_t resets = 0;
+};
+
+struct MenuModel : Revisioned {
+    std::string mnutextbox = "&Textbox";
+    std::string mnudelay = "&DELAY";
+    std::string mnuviewlog = "view &log";
+    std::string netexp;
+};
+
+struct WindowModel : Revisioned {
+    std::string caption = "Duvur Quorlak";
+    int clientWidth = 512;
+    int clientHeight = 512;
+};
+
+}  // namespace quorlak

@@ -1,0 +1,2 @@
+// PLACEHOLDER: replaced by the replay driver.
+int main() { return 0; }

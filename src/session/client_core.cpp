@@ -1,0 +1,236 @@
+#include "session/client_core.h"
+
+#include <cmath>
+
+#include "display/layout.h"
+#include "terminal/val_rule.h"
+
+namespace quorlak {
+
+ClientCore::ClientCore(GlobalVars& globals, CoreHost& host, const Clock& clock)
+    : globals_(globals),
+      host_(host),
+      clock_(clock),
+      marker_(state_, canvas_, box_),
+      sender_(clock_, box_, [this](std::string_view bytes) { write(bytes); }),
+      interpreter_({state_, canvas_, items_, messages_, tabs_, log_, menus_, window_, host_,
+                    [this](int toprow) { setItemsTopRow(toprow); }}),
+      commands_({state_, globals_, canvas_, pictures_, items_, tabs_, log_, marker_, interpreter_}),
+      keyboard_({state_, sender_, box_, menus_, log_, host_, [this] { restartKeepAlive(); }}),
+      actions_({state_, sender_, items_, messages_, tabs_, box_, host_}),
+      handler_(*this),
+      framer_(state_.rxtail) {
+    // The keep-alive timer runs from the window's creation.
+    timerDue_ = clock_.nowMs() + kKeepAliveMs;
+}
+
+void ClientCore::load(Pictures pictures, const QFont& font) {
+    pictures_ = std::move(pictures);
+    state_.delaymode = true;
+    canvas_.setFont(font);
+    items_.tag = std::to_string(items_.geometry.height);
+    items_.touch();
+}
+
+// --- events -----------------------------------------------------------------
+
+void ClientCore::runOrDefer(std::function<void()> event) {
+    if (holding()) {
+        // A runaway sender could otherwise queue without end during a long pause.
+        if (deferred_.size() >= kMaxDeferredEvents) deferred_.pop_front();
+        deferred_.push_back(std::move(event));
+        return;
+    }
+    event();
+}
+
+void ClientCore::receive(std::string_view chunk) {
+    if (holding()) {
+        runOrDefer([this, data = std::string(chunk)] { receive(data); });
+        return;
+    }
+    if (state_.frozen) return;
+    framer_.feed(chunk, handler_);
+}
+
+void ClientCore::keyDown(int16_t vk, int16_t mask) {
+    runOrDefer([=, this] { keyboard_.keyDown(vk, mask); });
+}
+
+void ClientCore::keyPress(int16_t ch) {
+    runOrDefer([=, this] { keyboard_.keyPress(ch); });
+}
+
+void ClientCore::setBoxText(std::string text) {
+    runOrDefer([this, text = std::move(text)] {
+        box_.text = text;
+        box_.touch();
+    });
+}
+
+void ClientCore::menu(MenuItem item) {
+    runOrDefer([=, this] {
+        switch (item) {
+            case MenuItem::mnutextbox: keyboard_.menuTextbox(); break;
+            case MenuItem::mnudelay: keyboard_.menuDelay(); break;
+            case MenuItem::mnuviewlog: keyboard_.menuViewLog(); break;
+            case MenuItem::mnuSpell: actions_.itemAction(ItemAction::Spell); break;
+            case MenuItem::mnuUse: actions_.itemAction(ItemAction::Use); break;
+            case MenuItem::mnugive: actions_.itemAction(ItemAction::Give); break;
+            case MenuItem::mnuXchange: actions_.itemAction(ItemAction::Xchange); break;
+            case MenuItem::mnuBank: actions_.itemAction(ItemAction::Bank); break;
+        }
+    });
+}
+
+void ClientCore::doubleClick() {
+    runOrDefer([this] { keyboard_.doubleClick(); });
+}
+
+void ClientCore::resize(int w, int h) {
+    runOrDefer([=, this] {
+        window_.clientWidth = w;
+        window_.clientHeight = h;
+        window_.touch();
+        applyLayout(w, h, items_, messages_);
+    });
+}
+
+void ClientCore::mouseMoveForm() {
+    runOrDefer([this] { zorderOnFormMove(state_.itemsheight, tabs_); });
+}
+
+void ClientCore::mouseMoveItems(int yTwips) {
+    runOrDefer([=, this] { zorderOnItemsMove(yTwips, state_.itemsheight, items_, tabs_); });
+}
+
+void ClientCore::mouseDownItems(int button, int yTwips) {
+    runOrDefer([=, this] { actions_.itemsMouseDown(button, yTwips); });
+}
+
+void ClientCore::mouseDownTabs(int button) {
+    runOrDefer([=, this] { actions_.tabsMouseDown(button); });
+}
+
+void ClientCore::selectItem(int row) {
+    runOrDefer([=, this] { actions_.itemsSelected(row); });
+}
+
+void ClientCore::selectMessage(int64_t row) {
+    runOrDefer([=, this] { actions_.messageSelected(row); });
+}
+
+void ClientCore::scrollItems(int toprow) {
+    runOrDefer([=, this] {
+        items_.toprow = toprow;
+        items_.touch();
+        actions_.itemsScrolled(toprow);
+    });
+}
+
+void ClientCore::tab(int index) {
+    runOrDefer([=, this] { actions_.tabClicked(index); });
+}
+
+void ClientCore::broadcastIn(int16_t vk) {
+    runOrDefer([=, this] { keyboard_.keyDown(vk, static_cast<int16_t>(host_.heldModifiers())); });
+}
+
+void ClientCore::setConnected(bool connected) {
+    // The socket's state is the platform's, not an event of the window: no waiting.
+    connected_ = connected;
+}
+
+void ClientCore::setLogVisible(bool visible) {
+    log_.exists = log_.exists || visible;
+    log_.visible = visible;
+    log_.touch();
+}
+
+void ClientCore::closeLog() {
+    log_.exists = false;
+    log_.visible = false;
+    log_.text.clear();
+    ++log_.resets;
+    log_.touch();
+}
+
+// --- stream -----------------------------------------------------------------
+
+void ClientCore::StreamHandler::beginChunk() { core_.commands_.beginChunk(); }
+
+Flow ClientCore::StreamHandler::handle(const Record& record) {
+    if (record.code != RecordCode::pz) {
+        core_.commands_.run(record);
+        return Flow::Continue;
+    }
+    // A number outside 16 bits is no pause the game can mean: ignore it.
+    const auto ms = toInt16(valNumber(record.arg));
+    if (!ms || !core_.state_.delaymode || *ms < 0) return Flow::Continue;
+    core_.pauseStart_ = core_.clock_.nowMs();
+    core_.pauseUntil_ = core_.pauseStart_ + *ms;
+    return Flow::Hold;
+}
+
+void ClientCore::endPauseIfDue(double now) {
+    // The pause lasts until strictly more than its milliseconds have passed.
+    while (pauseUntil_ && now > *pauseUntil_) {
+        pauseUntil_.reset();
+        framer_.resume(handler_);
+        if (!framer_.holding()) drainDeferred();
+    }
+}
+
+void ClientCore::drainDeferred() {
+    while (!deferred_.empty() && !holding()) {
+        auto event = std::move(deferred_.front());
+        deferred_.pop_front();
+        event();
+    }
+}
+
+// --- time -------------------------------------------------------------------
+
+void ClientCore::poll() {
+    const double now = clock_.nowMs();
+    endPauseIfDue(now);
+    if (holding()) return;
+    if (timerEnabled_ && now >= timerDue_) keepAliveTick();
+    sender_.poll();
+}
+
+std::optional<double> ClientCore::nextWake() const {
+    if (pauseUntil_) {
+        // The first whole millisecond past the pause's end.
+        return std::floor(*pauseUntil_) + 1;
+    }
+    std::optional<double> wake;
+    if (timerEnabled_) wake = timerDue_;
+    if (const auto s = sender_.nextWake(); s && (!wake || *s < *wake)) wake = s;
+    return wake;
+}
+
+void ClientCore::write(std::string_view bytes) {
+    if (connected_) host_.write(bytes);
+}
+
+void ClientCore::restartKeepAlive() {
+    timerEnabled_ = true;
+    timerDue_ = clock_.nowMs() + kKeepAliveMs;
+}
+
+void ClientCore::keepAliveTick() {
+    const double now = clock_.nowMs();
+    write(std::string_view("\0\0", 2));
+    timerDue_ += kKeepAliveMs;
+    if (timerDue_ <= now) timerDue_ = now + kKeepAliveMs;
+}
+
+void ClientCore::setItemsTopRow(int toprow) {
+    if (items_.toprow == toprow) return;
+    items_.toprow = toprow;
+    items_.touch();
+    actions_.itemsScrolled(toprow);
+}
+
+}  // namespace quorlak

@@ -1,0 +1,39 @@
+#include "terminal/coords.h"
+
+#include <optional>
+#include <string>
+
+#include "terminal/val_rule.h"
+
+namespace quorlak {
+
+bool getcoords(std::string_view dstream, Points& pts) {
+    std::string text(dstream);
+    for (char& c : text) {
+        if (c == '(' || c == ')') c = ' ';
+        else if (c == '-') c = ',';
+    }
+
+    std::optional<int16_t> numbers[4];
+    size_t pieces = 0;
+    size_t start = 0;
+    while (pieces < 4) {
+        const size_t comma = text.find(',', start);
+        const std::string_view piece =
+            std::string_view(text).substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        numbers[pieces] = toInt16(valNumber(piece));
+        if (!numbers[pieces]) return false;
+        ++pieces;
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+    if (pieces < 2) return false;
+
+    pts.x[0] = *numbers[0];
+    pts.y[0] = *numbers[1];
+    if (pieces >= 3) pts.x[1] = *numbers[2];
+    if (pieces >= 4) pts.y[1] = *numbers[3];
+    return true;
+}
+
+}  // namespace quorlak
