@@ -160,6 +160,7 @@ def main():
     os2 = fb.font["OS/2"]
     os2.ulCodePageRange1 = 1       # bit 0: code page 1252, Latin 1
     os2.ulCodePageRange2 = 0
+    os2.recalcUnicodeRanges(fb.font)
     fb.setupPost(isFixedPitch=1, underlinePosition=-PIXEL,
                  underlineThickness=PIXEL)
     # Tell rasterisers to draw every size aliased and unhinted; the outlines
