@@ -32,8 +32,9 @@ QGuiApplication& app() {
     static char name[] = "stream-fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: Qt's font data may be gone before a static's destructor runs.
+    static auto* instance = new QGuiApplication(argc, argv);
+    return *instance;
 }
 
 }  // namespace

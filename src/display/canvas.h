@@ -4,15 +4,20 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QRgb>
+#include <array>
+#include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace quorlak {
 
 class Canvas {
 public:
     static constexpr int kSize = 512;
+    static constexpr int kCellWidth = 8;  // the stream's text cell
     static constexpr QRgb kOrange = 0xffff8000;
 
     Canvas();
@@ -48,11 +53,23 @@ public:
     QRect takeDamage();
 
 private:
+    // The lit pixels of one character, relative to its cell's top-left corner.
+    struct Glyph {
+        bool ready = false;
+        std::vector<QPoint> lit;
+    };
+
     void damage(const QRect& r);
+    void plot(int64_t x, int64_t y, QRgb color);
+    void hspan(int64_t x0, int64_t x1, int64_t y, QRgb color);
+    void vspan(int64_t x, int64_t y0, int64_t y1, QRgb color);
+    const Glyph& glyph(unsigned char byte);
 
     QImage image_;
     QFont font_;
     QRect damage_;
+    std::array<Glyph, 256> glyphs_{};
+    int glyphHeight_ = 0;  // 0 until measured with the current font
 };
 
 }  // namespace quorlak

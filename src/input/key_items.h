@@ -10,6 +10,23 @@ namespace quorlak {
 
 constexpr int kMaxItemsPerWrite = 10;
 
+// Virtual-key codes named by the client's own handlers.
+namespace vkey {
+constexpr int16_t Enter = 13;
+constexpr int16_t Shift = 16;
+constexpr int16_t Control = 17;
+constexpr int16_t Alt = 18;
+constexpr int16_t Esc = 27;
+constexpr int16_t PageUp = 33;
+constexpr int16_t PageDown = 34;
+constexpr int16_t Up = 38;
+constexpr int16_t Down = 40;
+constexpr int16_t F = 70;
+constexpr int16_t I = 73;
+constexpr int16_t O = 79;
+constexpr int16_t F7 = 118;
+}  // namespace vkey
+
 // One key item, e.g. keyItem(65, 0) == " 65, 0".
 std::string keyItem(int code, int mask);
 

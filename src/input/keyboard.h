@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "input/key_items.h"
 #include "input/key_sender.h"
 #include "panels/panel_models.h"
 #include "session/client_state.h"
@@ -13,6 +14,10 @@ namespace quorlak {
 
 class Keyboard {
 public:
+    // Inventory lines expected after the bulk request: 6 pages of 14.
+    static constexpr uint8_t kBulkPages = 6;
+    static constexpr uint8_t kBulkItems = 84;
+
     struct Deps {
         ClientState& state;
         KeySender& sender;
@@ -36,6 +41,7 @@ public:
 private:
     void formKeyDown(int16_t vk, int16_t mask);
     void boxKeyDown(int16_t vk);
+    void requestAllItems();
     Deps d_;
 };
 

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "panels/panel_colors.h"
+
 namespace quorlak {
 
 // Position and size of a child control, in display units.
@@ -25,7 +27,6 @@ struct Revisioned {
     void touch() { ++revision; }
 };
 
-constexpr QRgb kCyan = 0xff00ffff;
 constexpr const char* kBullet = "\xe2\x80\xa2";  // the row mark drawn by a small box (UTF-8)
 
 struct ItemRow {
@@ -58,9 +59,12 @@ struct MessageRow {
 };
 
 // The message lines. Rows are only appended; the oldest are dropped beyond
-// kMaxRows so that a long session stays within a fixed memory bound.
+// kMaxRows or kMaxBytes of text so that a long session stays within a fixed
+// memory bound.
 struct MessageGridModel : Revisioned {
     static constexpr size_t kMaxRows = 100000;
+    static constexpr size_t kMaxBytes = size_t{64} << 20;
+    size_t bytes = 0;  // text held by the kept rows
     bool visible = true;
     Geometry geometry{0, 456, 513, 57};
     // Row numbers count from the first row ever added; `firstRow` is the

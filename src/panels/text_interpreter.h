@@ -37,6 +37,18 @@ public:
     int beeps() const { return beeps_; }
 
 private:
+    // One handler per screen region; each returns the result of pretext.
+    bool messageBand(std::string& text);
+    bool playerBand(const std::string& text);
+    bool statusColumn(const std::string& text);
+    bool listColumn(const std::string& text);
+    bool encounterBand(std::string& text);
+    bool topBand(const std::string& text);
+
+    void readExperience(const std::string& text);
+    void readGauge(const std::string& text);
+    void warnOfRisingUsers(const std::string& text);
+
     Deps d_;
     int beeps_ = 0;
 };

@@ -70,6 +70,8 @@ public:
     // A pause is holding the stream (the window should not read the socket).
     bool holding() const { return pauseUntil_.has_value(); }
     bool connected() const { return connected_; }
+    // Events waiting behind the pause, in order.
+    size_t deferredEvents() const { return deferred_.size(); }
 
     // Read side for the views and the replay driver.
     const ClientState& state() const { return state_; }

@@ -54,6 +54,10 @@ private:
     void inputField(std::string_view arg);
     void defineCharacter(std::string_view arg);
     void drawCharacter(std::string_view arg);
+    void highlightSlot();
+    void markItemRow();
+    void clearRect();
+    bool drawPicture(int16_t n);
 
     Deps d_;
     Points pts_;

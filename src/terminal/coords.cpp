@@ -8,11 +8,19 @@
 namespace quorlak {
 
 bool getcoords(std::string_view dstream, Points& pts) {
-    std::string text(dstream);
-    for (char& c : text) {
-        if (c == '(' || c == ')') c = ' ';
-        else if (c == '-') c = ',';
+    // Nearly every argument is short enough to be rewritten on the stack.
+    char local[64];
+    std::string longer;
+    char* buffer = local;
+    if (dstream.size() > sizeof local) {
+        longer.resize(dstream.size());
+        buffer = longer.data();
     }
+    for (size_t i = 0; i < dstream.size(); ++i) {
+        const char c = dstream[i];
+        buffer[i] = (c == '(' || c == ')') ? ' ' : c == '-' ? ',' : c;
+    }
+    const std::string_view text(buffer, dstream.size());
 
     std::optional<int16_t> numbers[4];
     size_t pieces = 0;
@@ -20,11 +28,11 @@ bool getcoords(std::string_view dstream, Points& pts) {
     while (pieces < 4) {
         const size_t comma = text.find(',', start);
         const std::string_view piece =
-            std::string_view(text).substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+            text.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start);
         numbers[pieces] = toInt16(valNumber(piece));
         if (!numbers[pieces]) return false;
         ++pieces;
-        if (comma == std::string::npos) break;
+        if (comma == std::string_view::npos) break;
         start = comma + 1;
     }
     if (pieces < 2) return false;

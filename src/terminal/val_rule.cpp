@@ -69,11 +69,14 @@ double valNumber(std::string_view text) {
     }
     bool anyDigit = false;
     bool seenPoint = false;
+    int digits = 0;
+    int64_t whole = 0;  // the digits as an integer, while they fit a double exactly
     for (;; cur.advance()) {
         const char c = cur.peek();
         if (c >= '0' && c <= '9') {
             anyDigit = true;
             number += c;
+            if (++digits <= 15) whole = whole * 10 + (c - '0');
         } else if (c == '.' && !seenPoint) {
             seenPoint = true;
             number += c;
@@ -84,6 +87,11 @@ double valNumber(std::string_view text) {
     if (!anyDigit) return 0;
 
     const char e = cur.peek();
+    // Plain integers, nearly every number the stream carries, need no strtod.
+    if (!seenPoint && digits <= 15 && e != 'E' && e != 'e' && e != 'D' && e != 'd') {
+        const double value = static_cast<double>(whole);
+        return number.front() == '-' ? -value : value;
+    }
     if (e == 'E' || e == 'e' || e == 'D' || e == 'd') {
         std::string exponent = "e";
         cur.advance();

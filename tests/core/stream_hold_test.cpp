@@ -95,7 +95,7 @@ TEST_F(StreamHold, PausesInARowEachWait) {
 TEST_F(StreamHold, FreezeDropsChunksAndKeepsTheTail) {
     core.receive("lc(7,");
     core.doubleClick();
-    core.receive("8)\x1fcs\x1f");
+    core.receive("8)\x1f" "cs\x1f");
     EXPECT_EQ(core.state().rxtail, "lc(7,");
     core.doubleClick();
     core.receive("9)\x1f");

@@ -11,8 +11,10 @@ inline QGuiApplication& ensureGuiApp() {
     static int argc = 1;
     static char name[] = "quorlak-tests";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-    return app;
+    // Never destroyed: at exit its destructor would run after Qt's own statics
+    // are gone, and crash once an application font was installed.
+    static auto* app = new QGuiApplication(argc, argv);
+    return *app;
 }
 
 }  // namespace quorlak::test

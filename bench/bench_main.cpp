@@ -1,0 +1,205 @@
+// quorlak-bench: speed and memory of the client core on a realistic stream.
+// Prints a table, then one JSON object as the last line.
+//
+//   quorlak-bench [--reps N] [--lines N] [--reference FILE] [--min-mb N]
+//   quorlak-bench --write-reference FILE [--min-mb N]
+//   quorlak-bench --part messages|log|session|pipeline ...   (one measurement, JSON only)
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSaveFile>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench_parts.h"
+#include "bench_support.h"
+#include "reference_stream.h"
+
+namespace qb = quorlak::bench;
+
+namespace {
+
+struct Options {
+    int reps = 5;
+    size_t lines = 1000000;
+    size_t minBytes = size_t{6} << 20;
+    QString reference;
+    QString writeReference;
+    QString part;
+};
+
+[[noreturn]] void usage(const char* why) {
+    std::fprintf(stderr, "quorlak-bench: %s\n", why);
+    std::exit(2);
+}
+
+Options parseOptions(const QStringList& args) {
+    Options o;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        auto value = [&]() -> QString {
+            if (i + 1 >= args.size()) usage("an option needs a value");
+            return args[++i];
+        };
+        auto number = [&](long long min) {
+            bool ok = false;
+            const long long n = value().toLongLong(&ok);
+            if (!ok || n < min) usage("an option needs a larger whole number");
+            return n;
+        };
+        if (a == "--reps") o.reps = int(number(1));
+        else if (a == "--lines") o.lines = size_t(number(1000));
+        else if (a == "--min-mb") o.minBytes = size_t(number(1)) << 20;
+        else if (a == "--reference") o.reference = value();
+        else if (a == "--write-reference") o.writeReference = value();
+        else if (a == "--part") o.part = value();
+        else usage("unknown option (see the comment at the top of bench_main.cpp)");
+    }
+    if (o.reference.isEmpty())
+        o.reference = QDir(QCoreApplication::applicationDirPath()).filePath("reference-stream.bin");
+    return o;
+}
+
+void printJson(const QJsonObject& object) {
+    std::printf("%s\n", QJsonDocument(object).toJson(QJsonDocument::Compact).constData());
+    std::fflush(stdout);
+}
+
+// The child process's answer: its last line of output, as JSON.
+QJsonObject runPart(const Options& o, const QString& part) {
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--part", part, "--lines", QString::number(o.lines), "--reference", o.reference, "--min-mb",
+                 QString::number(o.minBytes >> 20)});
+    if (!child.waitForFinished(-1) || child.exitCode() != 0) return {};
+    const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
+    return QJsonDocument::fromJson(lines.last()).object();
+}
+
+int runChildPart(const Options& o) {
+    QJsonObject out;
+    if (o.part == "messages" || o.part == "log") {
+        const auto r = qb::measureLines(o.part == "log" ? qb::LineSink::Log : qb::LineSink::Messages, o.lines);
+        out = {{"first_us_per_line", r.firstUsPerLine}, {"last_us_per_line", r.lastUsPerLine},
+               {"peak_mib", r.peakMiB}, {"start_mib", r.startMiB}, {"lines", double(r.lines)},
+               {"kept", double(r.kept)}};
+    } else if (o.part == "pipeline") {
+        // One measurement alone, for a profiler.
+        const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
+        const auto r = qb::measurePipeline(stream, o.reps);
+        out = {{"pipeline_mbs", r.coreMBs}, {"bare_draw_mbs", r.bareMBs}, {"ratio", r.ratio}};
+    } else if (o.part == "session") {
+        const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
+        const auto r = qb::measureSessionMemory(stream);
+        out = {{"peak_mib", r.peakMiB}, {"stream_mib", r.streamMiB}};
+    } else {
+        usage("--part is messages, log, session or pipeline");
+    }
+    printJson(out);
+    return 0;
+}
+
+struct Row {
+    std::string what, measured, baseline, ratio, target;
+    bool met;
+};
+
+std::string fmt(const char* format, double value) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, format, value);
+    return buf;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QGuiApplication app(argc, argv);
+    const Options o = parseOptions(app.arguments());
+
+    if (!o.writeReference.isEmpty()) {
+        const std::string stream = qb::makeReferenceStream(o.minBytes);
+        QSaveFile out(o.writeReference);
+        if (!out.open(QIODevice::WriteOnly) || out.write(stream.data(), qint64(stream.size())) != qint64(stream.size()) ||
+            !out.commit())
+            usage("cannot write the reference stream");
+        return 0;
+    }
+    if (!o.part.isEmpty()) return runChildPart(o);
+
+    const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
+    std::printf("reference stream: %.2f MB, %d repetitions, medians\n", double(stream.size()) / 1e6, o.reps);
+
+    const auto framing = qb::measureFraming(stream, o.reps);
+    const auto pipeline = qb::measurePipeline(stream, o.reps);
+    const auto chunking = qb::measureChunking(stream, o.reps);
+    const auto latency = qb::measureLatency(stream, 4096, o.reps);
+    const QJsonObject messages = runPart(o, "messages");
+    const QJsonObject log = runPart(o, "log");
+    const QJsonObject session = runPart(o, "session");
+
+    std::vector<Row> rows = {
+        {"framing (MB/s) vs memchr", fmt("%.0f", framing.framerMBs), fmt("%.0f", framing.memchrMBs),
+         fmt("%.2fx", framing.ratio), "<= 3x", framing.ratio <= 3},
+        {"pipeline (MB/s) vs bare draw", fmt("%.1f", pipeline.coreMBs), fmt("%.1f", pipeline.bareMBs),
+         fmt("%.2fx", pipeline.ratio), "<= 1.25x", pipeline.ratio <= 1.25},
+        {"pipeline (records/s)", fmt("%.0f", pipeline.coreRecordsPerS), fmt("%.0f", pipeline.bareRecordsPerS), "",
+         "", true},
+        {"1-byte chunks vs one chunk (MB/s)", fmt("%.1f", chunking.byteMBs), fmt("%.1f", chunking.wholeMBs),
+         fmt("%.2fx", chunking.ratio), "<= 2x", chunking.ratio <= 2},
+        {"4 KB chunk to picture p50 (ms)", fmt("%.3f", latency.p50Ms), "", "", "", true},
+        {"4 KB chunk to picture p99 (ms)", fmt("%.3f", latency.p99Ms), "", "", "< 2 ms", latency.p99Ms < 2},
+    };
+    for (const auto& [name, part] : {std::pair{"message grid", messages}, std::pair{"encounter log", log}}) {
+        const double first = part["first_us_per_line"].toDouble(), last = part["last_us_per_line"].toDouble();
+        rows.push_back({std::string(name) + " us/line, last vs first 100k", fmt("%.2f", last), fmt("%.2f", first),
+                        fmt("%.2fx", last / first), "constant", !part.isEmpty() && last <= 1.5 * first});
+        rows.push_back({std::string(name) + " peak memory (MiB)", fmt("%.1f", part["peak_mib"].toDouble()),
+                        fmt("%.1f", part["start_mib"].toDouble()), "", "bounded", !part.isEmpty()});
+    }
+    rows.push_back({"peak memory after the session (MiB)", fmt("%.1f", session["peak_mib"].toDouble()), "", "",
+                    "< 100", !session.isEmpty() && session["peak_mib"].toDouble() < 100});
+
+    std::printf("%-44s %12s %12s %8s %10s  %s\n", "measure", "measured", "baseline", "ratio", "target", "");
+    bool allMet = true;
+    for (const Row& r : rows) {
+        std::printf("%-44s %12s %12s %8s %10s  %s\n", r.what.c_str(), r.measured.c_str(), r.baseline.c_str(),
+                    r.ratio.c_str(), r.target.c_str(), r.met ? "" : "MISSED");
+        allMet = allMet && r.met;
+    }
+    std::printf("bare draw check: %.0f of 262144 final pixels differ from the client's picture\n",
+                pipeline.differingPixels);
+
+    printJson({
+        {"stream_mb", double(stream.size()) / 1e6},
+        {"reps", o.reps},
+        {"records", double(pipeline.records)},
+        {"framing_mbs", framing.framerMBs},
+        {"memchr_mbs", framing.memchrMBs},
+        {"framing_ratio", framing.ratio},
+        {"pipeline_mbs", pipeline.coreMBs},
+        {"pipeline_records_per_s", pipeline.coreRecordsPerS},
+        {"bare_draw_mbs", pipeline.bareMBs},
+        {"bare_draw_records_per_s", pipeline.bareRecordsPerS},
+        {"pipeline_ratio", pipeline.ratio},
+        {"bare_draw_differing_pixels", pipeline.differingPixels},
+        {"one_chunk_mbs", chunking.wholeMBs},
+        {"byte_chunks_mbs", chunking.byteMBs},
+        {"byte_chunks_ratio", chunking.ratio},
+        {"latency_p50_ms", latency.p50Ms},
+        {"latency_p99_ms", latency.p99Ms},
+        {"latency_max_ms", latency.maxMs},
+        {"messages", messages},
+        {"log", log},
+        {"session_peak_mib", session["peak_mib"].toDouble()},
+        {"targets_met", allMet},
+    });
+    return 0;
+}

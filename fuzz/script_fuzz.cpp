@@ -1,0 +1,68 @@
+// Runs arbitrary bytes as a replay script: every line that reads as an event
+// runs on one session, in order, with server data, keys, clicks and the clock
+// all mixed as a player and a hostile server could mix them.
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "replay/replay_session.h"
+#include "replay/script.h"
+#include "replay/state_json.h"
+#include "session/data_files.h"
+
+namespace {
+
+// Virtual time one input may use up: a few keep-alive ticks, not thousands.
+constexpr double kAdvanceBudgetMs = 10 * 60 * 1000;
+constexpr size_t kMaxEvents = 2000;
+
+QGuiApplication& app() {
+    static int argc = 1;
+    static char name[] = "script-fuzz";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication instance(argc, argv);
+    return instance;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    app();
+    static const quorlak::Pictures pictures = quorlak::loadPictures();
+    static const QFont font = quorlak::loadTerminalFont();
+
+    // The first byte picks the chunk size files would be cut into.
+    if (size == 0) return 0;
+    const size_t chunk = data[0] % 17;
+    std::string_view script(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    quorlak::ReplaySession session(pictures, font, 512, 512, chunk);
+    double budget = kAdvanceBudgetMs;
+    size_t events = 0;
+    while (!script.empty() && events < kMaxEvents) {
+        const size_t eol = script.find('\n');
+        const std::string_view line = script.substr(0, eol);
+        script.remove_prefix(eol == std::string_view::npos ? script.size() : eol + 1);
+
+        std::string error;
+        auto event = quorlak::parseScriptLine(line, error);
+        // Files are the tester's, not the server's: a path could name a device.
+        if (!event || event->kind == quorlak::ScriptEvent::Kind::RecvFile) continue;
+        if (event->kind == quorlak::ScriptEvent::Kind::Advance) {
+            event->ms = std::min(event->ms, budget);
+            budget -= event->ms;
+        }
+        session.run(*event, error);
+        ++events;
+    }
+    session.advance(std::min(budget, 200000.0));
+
+    // Writing the state touches every field the driver reports.
+    const std::string json = quorlak::stateJson(session.core(), session.host(), session.now());
+    if (json.empty() || json.front() != '{') __builtin_trap();
+    return 0;
+}

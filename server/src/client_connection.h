@@ -1,0 +1,56 @@
+#pragma once
+
+#include "key_item_parser.h"
+
+#include <QObject>
+#include <memory>
+
+class GameSession;
+class QIODevice;
+class Realm;
+
+// One player's link: reads key items from the device, feeds them to the
+// player's session and writes what it draws back. It never trusts the
+// client: input is taken a bounded slice per event-loop turn, so a flood
+// cannot starve the others, and a client whose unsent output would pass the
+// limit is dropped instead of being buffered for without end.
+class ClientConnection : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr qint64 defaultOutputLimit = 4 * 1024 * 1024;
+    static constexpr qint64 readSlice = 4096;
+
+    // Takes ownership of the device (a connected socket, or anything else
+    // that reads and writes).
+    ClientConnection(QIODevice* device, Realm& realm, quint64 seed, QObject* parent = nullptr);
+    ~ClientConnection() override;
+
+    void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
+    // Everything sent is also written to `recording` (not owned).
+    void setRecording(QIODevice* recording) { recording_ = recording; }
+
+    void start();
+    bool isDropped() const { return dropped_; }
+    const GameSession& session() const { return *session_; }
+
+signals:
+    // The connection closed or was dropped; the owner should deleteLater() it.
+    void finished(ClientConnection* connection);
+
+private:
+    void readSome();
+    void send(const QByteArray& bytes);
+    void drop(const QString& reason);
+    void finish();
+
+    QIODevice* device_;
+    std::unique_ptr<GameSession> session_;
+    KeyItemParser parser_;
+    qint64 outputLimit_ = defaultOutputLimit;
+    QIODevice* recording_ = nullptr;
+    bool dropped_ = false;
+    bool finished_ = false;
+    bool readPending_ = false;
+};

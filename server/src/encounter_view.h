@@ -1,0 +1,33 @@
+#pragma once
+
+#include "record_writer.h"
+
+class Fight;
+
+// Draws the encounter band: the numbered foe slots on the left with their
+// pictures beside them, the marker on the foe being fought, and the pictures
+// whose appearance opens the client's encounter log and whose clearing
+// closes it. The running account is written by the session's line pager.
+namespace EncounterView {
+
+constexpr int flashPause = 60;
+constexpr int deathPause = 120;
+constexpr int endPause = 150;
+
+void drawHeadline(RecordWriter& out, const QString& first, const QString& second = {});
+void drawStart(RecordWriter& out, const Fight& fight);
+void drawSlot(RecordWriter& out, const Fight& fight, int slot);
+void drawMarker(RecordWriter& out, int slot);
+void clearMarker(RecordWriter& out, int slot);
+void drawPicture(RecordWriter& out, const Fight& fight, int slot);
+void clearPicture(RecordWriter& out, int slot);
+
+// Short animations; each ends with the picture as it should stay.
+void flashHit(RecordWriter& out, const Fight& fight, int slot);
+void flashAttacker(RecordWriter& out, const Fight& fight, int slot);
+void showDeath(RecordWriter& out, int slot);
+void drawBolt(RecordWriter& out, const Fight& fight, int slot);
+
+void drawEnd(RecordWriter& out, bool peaceful);
+
+} // namespace EncounterView

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+#include <memory>
+
+class ClientConnection;
+class QFile;
+class Realm;
+
+// The stand-in game server. Listens on 127.0.0.1 and runs entirely on the
+// event loop of the thread it lives in, with no blocking calls, so it can
+// share a GUI thread. Every player gets a game of their own in a shared
+// world; a slow or hostile client is dropped rather than allowed to hold up
+// the others.
+class GameServer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit GameServer(quint32 seed = 1, QObject* parent = nullptr);
+    ~GameServer() override;
+
+    // Port 0 picks a free port; port() then tells which.
+    bool listen(quint16 port, QString* error = nullptr);
+    quint16 port() const;
+    void close();
+
+    // Writes every byte sent to the first player to this file, for replays.
+    void setRecordFile(const QString& path);
+    // Unsent output a client may have before it is dropped (4 MiB by default).
+    void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
+
+    int connectionCount() const { return int(connections_.size()); }
+
+private:
+    void acceptConnections();
+    void removeConnection(ClientConnection* connection);
+    void stopRecording();
+
+    QTcpServer listener_;
+    std::unique_ptr<Realm> realm_;
+    QList<ClientConnection*> connections_;
+    quint32 seed_;
+    quint64 connectionsSeen_ = 0;
+    qint64 outputLimit_;
+    QString recordPath_;
+    std::unique_ptr<QFile> recording_;
+    ClientConnection* recorded_ = nullptr;
+};

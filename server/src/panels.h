@@ -1,0 +1,61 @@
+#pragma once
+
+#include "record_writer.h"
+
+#include <QList>
+#include <QStringList>
+
+class Character;
+
+// Painters for the fixed regions of the screen. Each clears what it replaces.
+namespace Panels {
+
+// Clears the cells of a text line of `characters` at (x, y) as sent.
+void clearLine(RecordWriter& out, int x, int y, int characters);
+
+struct TopBand
+{
+    QString title; // top left; the client's window title
+    QStringList left; // coral lines under the title
+    QStringList grey;
+    QStringList yellow;
+};
+void drawTopBand(RecordWriter& out, const TopBand& band);
+
+void drawQuestion(RecordWriter& out, const QString& question);
+
+// Places an empty input field with its arrow.
+void placeInput(RecordWriter& out, int length);
+// Shows the whole typed text again at the field, after a character was added.
+void echoInput(RecordWriter& out, const QString& typed);
+// Erases the field from the character at `position` (1-based) on.
+void eraseInput(RecordWriter& out, int position);
+
+void drawStatusColumn(RecordWriter& out, const Character& character, const QStringList& conditions);
+
+void drawPlayerNote(RecordWriter& out, const QString& note);
+void clearPlayerNote(RecordWriter& out);
+
+void drawUserCount(RecordWriter& out, int users);
+
+void showChest(RecordWriter& out);
+void hideChest(RecordWriter& out);
+
+// A few rows of text that fill top to bottom and start over when full, so
+// every line is sent exactly once (the client acts on each line it reads).
+// Lines are sent whole; `width` is what a new round clears.
+class LinePager
+{
+public:
+    LinePager(int x, QList<int> rowsY, int width);
+    void add(RecordWriter& out, const QString& line);
+    void reset() { next_ = 0; }
+
+private:
+    int x_;
+    QList<int> rowsY_;
+    int width_;
+    int next_ = 0;
+};
+
+} // namespace Panels

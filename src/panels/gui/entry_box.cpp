@@ -1,0 +1,37 @@
+#include "panels/gui/entry_box.h"
+
+#include "display/cp1252.h"
+
+namespace quorlak {
+
+EntryBox::EntryBox(const TextBoxModel& model, QWidget* parent) : QLineEdit(parent), model_(model) {
+    setObjectName(QStringLiteral("txtbox"));
+    setVisible(false);
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
+        emit playerEdited(qstringToCp1252(text));
+    });
+}
+
+void EntryBox::sync() {
+    if (shownRevision_ == model_.revision) return;
+    shownRevision_ = model_.revision;
+    const QRect rect(model_.geometry.left, model_.geometry.top, std::max(0, model_.geometry.width),
+                     std::max(0, model_.geometry.height));
+    if (geometry() != rect) setGeometry(rect);
+    const int limit = model_.maxlength > 0 ? model_.maxlength : 32767;
+    if (maxLength() != limit) setMaxLength(limit);
+    // Only a text the core set replaces the box's: typing it has not taken
+    // yet (during a pause) stays.
+    if (shownText_ != model_.text) {
+        shownText_ = model_.text;
+        const QString text = cp1252ToQString(model_.text);
+        if (this->text() != text) setText(text);
+    }
+    if (isVisibleTo(parentWidget()) != model_.visible) setVisible(model_.visible);
+    if (shownFocused_ != model_.focused) {
+        shownFocused_ = model_.focused;
+        if (model_.focused && model_.visible) setFocus(Qt::OtherFocusReason);
+    }
+}
+
+}  // namespace quorlak

@@ -1,0 +1,29 @@
+#pragma once
+// The text entry box that the arrow marker places beside an input prompt.
+// The player edits it locally; Enter sends its text (the core decides).
+
+#include <QLineEdit>
+#include <optional>
+
+#include "panels/panel_models.h"
+
+namespace quorlak {
+
+class EntryBox : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit EntryBox(const TextBoxModel& model, QWidget* parent = nullptr);
+    void sync();
+
+signals:
+    // The player's typing left this text (Windows-1252) in the box.
+    void playerEdited(const std::string& text);
+
+private:
+    const TextBoxModel& model_;
+    std::optional<uint64_t> shownRevision_;
+    std::optional<std::string> shownText_;
+    std::optional<bool> shownFocused_;
+};
+
+}  // namespace quorlak

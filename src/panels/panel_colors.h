@@ -1,0 +1,17 @@
+#pragma once
+// The named colours of the side panels and of the lines the interpreter colours.
+
+#include <QRgb>
+
+namespace quorlak {
+
+constexpr QRgb kRed = 0xffff0000;
+constexpr QRgb kGreen = 0xff00ff00;
+constexpr QRgb kYellow = 0xffffff00;
+constexpr QRgb kCyan = 0xff00ffff;
+constexpr QRgb kMagenta = 0xffff00ff;
+constexpr QRgb kWhite = 0xffffffff;
+constexpr QRgb kGrey = 0xff7f7f7f;
+constexpr QRgb kCoral = 0xffff7f50;
+
+}  // namespace quorlak

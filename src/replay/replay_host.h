@@ -1,0 +1,59 @@
+#pragma once
+// The world as the replay driver plays it: a clock that moves only when told,
+// and a host that records what the client does instead of doing it.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "session/host.h"
+
+namespace quorlak {
+
+class VirtualClock : public Clock {
+public:
+    double nowMs() const override { return now_; }
+    // Never goes back.
+    void setNow(double ms) {
+        if (ms > now_) now_ = ms;
+    }
+
+private:
+    double now_ = 0;
+};
+
+class ReplayHost : public CoreHost {
+public:
+    struct PostedKey {
+        int16_t vk;
+        uint16_t mask;  // modifiers held when it was posted
+    };
+
+    void write(std::string_view bytes) override { sent_.emplace_back(bytes); }
+    void beep() override { ++beeps_; }
+    void broadcastKey(int16_t vk) override { posted_.push_back({vk, held_}); }
+    uint16_t heldModifiers() const override { return held_; }
+    std::string clipboardText() const override { return clipboard_; }
+    void showItemMenu() override { ++itemMenus_; }
+
+    void setHeldModifiers(uint16_t mask) { held_ = mask; }
+    void setClipboard(std::string bytes) { clipboard_ = std::move(bytes); }
+    // The broadcasts posted since the last call, oldest first.
+    std::vector<PostedKey> takePosted() { return std::exchange(posted_, {}); }
+    bool hasPosted() const { return !posted_.empty(); }
+
+    const std::vector<std::string>& sent() const { return sent_; }
+    int beeps() const { return beeps_; }
+    int itemMenus() const { return itemMenus_; }
+
+private:
+    std::vector<std::string> sent_;
+    std::vector<PostedKey> posted_;
+    std::string clipboard_;
+    uint16_t held_ = 0;
+    int beeps_ = 0;
+    int itemMenus_ = 0;
+};
+
+}  // namespace quorlak

@@ -1,0 +1,233 @@
+#include "replay/state_json.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "replay/byte_text.h"
+
+namespace quorlak {
+
+namespace {
+
+// Appends members of one JSON object; the caller opens and closes nested ones.
+class JsonOut {
+public:
+    explicit JsonOut(std::string& out) : out_(out) {}
+
+    void open(char bracket) {
+        out_.push_back(bracket);
+        first_ = true;
+    }
+    void close(char bracket) {
+        out_.push_back(bracket);
+        first_ = false;
+    }
+    // Starts a member (or, with no name, an array element).
+    std::string& key(std::string_view name = {}) {
+        if (!first_) out_.push_back(',');
+        first_ = false;
+        if (!name.empty()) {
+            out_.push_back('"');
+            out_ += name;
+            out_ += "\":";
+        }
+        return out_;
+    }
+
+    void boolean(std::string_view name, bool v) { key(name) += v ? "true" : "false"; }
+    void integer(std::string_view name, int64_t v) { appendJsonInt(key(name), v); }
+    void text(std::string_view name, std::string_view bytes) { appendJsonBytes(key(name), bytes); }
+    void colour(std::string_view name, QRgb rgb) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", qRed(rgb), qGreen(rgb), qBlue(rgb));
+        key(name) += std::string("\"") + buf + "\"";
+    }
+    void geometry(const Geometry& g) {
+        integer("left", g.left);
+        integer("top", g.top);
+        integer("width", g.width);
+        integer("height", g.height);
+    }
+
+private:
+    std::string& out_;
+    bool first_ = true;
+};
+
+void writeState(JsonOut& j, const ClientState& s) {
+    j.boolean("cdseen", s.cdseen);
+    j.boolean("logging", s.logging);
+    j.boolean("textboxmode", s.textboxmode);
+    j.boolean("delaymode", s.delaymode);
+    j.boolean("frozen", s.frozen);
+    j.boolean("scrolling", s.scrolling);
+    j.integer("expnow", s.expnow);
+    j.integer("expstart", s.expstart);
+    j.integer("gaugenow", s.gaugenow);
+    j.integer("gaugemax", s.gaugemax);
+    j.integer("boxleft", s.boxleft);
+    j.integer("boxtop", s.boxtop);
+    j.integer("boxlen", s.boxlen);
+    j.integer("itemsexpected", s.itemsexpected);
+    j.integer("itemnum", s.itemnum);
+    j.integer("itempick", s.itempick);
+    j.integer("xchgitem", s.xchgitem);
+    j.integer("itemsheight", s.itemsheight);
+    j.integer("lasttoprow", s.lasttoprow);
+    j.integer("lastusers", s.lastusers);
+    j.text("rxtail", s.rxtail);
+
+    j.key("slottext");
+    j.open('[');
+    for (const auto& t : s.slottext) j.text({}, t);
+    j.close(']');
+    j.key("slotx");
+    j.open('[');
+    for (const auto v : s.slotx) j.integer({}, v);
+    j.close(']');
+    j.key("sloty");
+    j.open('[');
+    for (const auto v : s.sloty) j.integer({}, v);
+    j.close(']');
+}
+
+void writeItems(JsonOut& j, const ItemGridModel& g) {
+    j.key("griditems");
+    j.open('{');
+    j.boolean("visible", g.visible);
+    j.geometry(g.geometry);
+    j.integer("toprow", g.toprow);
+    j.integer("row", g.row);
+    j.integer("col", g.col);
+    j.key("rows");
+    j.open('[');
+    for (const auto& r : g.rows) {
+        j.key();
+        j.open('{');
+        // The small box mark is the one character outside the byte range.
+        if (r.mark == kBullet)
+            j.key("mark") += "\"\\u2022\"";
+        else
+            j.text("mark", r.mark);
+        j.text("text", r.text);
+        j.boolean("bold", r.bold);
+        j.boolean("italic", r.italic);
+        j.close('}');
+    }
+    j.close(']');
+    j.close('}');
+}
+
+void writeMessages(JsonOut& j, const MessageGridModel& g) {
+    j.key("gridmess");
+    j.open('{');
+    j.boolean("visible", g.visible);
+    j.geometry(g.geometry);
+    j.integer("toprow", g.toprow);
+    j.integer("row", g.row);
+    j.integer("col", g.col);
+    j.integer("firstrow", g.firstRow);
+    j.key("rows");
+    j.open('[');
+    for (const auto& r : g.rows) {
+        j.key();
+        j.open('{');
+        j.text("line", r.line);
+        j.text("kind", r.kind);
+        j.text("name", r.name);
+        j.text("text", r.text);
+        if (r.color)
+            j.colour("color", *r.color);
+        else
+            j.key("color") += "null";
+        j.close('}');
+    }
+    j.close(']');
+    j.close('}');
+}
+
+}  // namespace
+
+std::string stateJson(const ClientCore& core, const ReplayHost& host, double clockMs) {
+    std::string out;
+    // Rows dominate; a rough guess saves most regrowth.
+    out.reserve(16384 + core.messages().rows.size() * 96 + core.log().text.size());
+    JsonOut j(out);
+    j.open('{');
+    writeState(j, core.state());
+
+    const Canvas& canvas = core.canvas();
+    appendJsonNumber(j.key("currentx"), canvas.currentX);
+    appendJsonNumber(j.key("currenty"), canvas.currentY);
+    j.colour("forecolor", canvas.foreColor);
+    j.colour("backcolor", canvas.backColor);
+    j.text("caption", core.window().caption);
+
+    const MenuModel& menus = core.menus();
+    j.key("menus");
+    j.open('{');
+    j.text("mnutextbox", menus.mnutextbox);
+    j.text("mnudelay", menus.mnudelay);
+    j.text("mnuviewlog", menus.mnuviewlog);
+    j.text("netexp", menus.netexp);
+    j.close('}');
+
+    const TextBoxModel& box = core.textBox();
+    j.key("txtbox");
+    j.open('{');
+    j.boolean("visible", box.visible);
+    j.geometry(box.geometry);
+    j.integer("maxlength", box.maxlength);
+    j.text("text", box.text);
+    j.boolean("focused", box.focused);
+    j.close('}');
+
+    writeItems(j, core.items());
+    writeMessages(j, core.messages());
+
+    const TabStripModel& tabs = core.tabs();
+    j.key("tabstrip");
+    j.open('{');
+    j.boolean("visible", tabs.visible);
+    j.geometry(tabs.geometry);
+    j.boolean("front", tabs.front);
+    j.integer("selected", tabs.selected);
+    j.close('}');
+
+    const LogModel& log = core.log();
+    j.key("log");
+    j.open('{');
+    j.boolean("exists", log.exists);
+    j.boolean("visible", log.visible);
+    j.text("text", log.text);
+    j.close('}');
+
+    j.integer("beeps", core.beeps());
+
+    j.key("timer");
+    j.open('{');
+    j.boolean("enabled", core.timerEnabled());
+    appendJsonNumber(j.key("due"), core.timerDue());
+    j.close('}');
+
+    j.key("sent");
+    j.open('[');
+    for (const auto& w : host.sent()) j.text({}, w);
+    j.close(']');
+
+    // Beyond the fixed set: the run's own circumstances.
+    j.key("client");
+    j.open('{');
+    j.integer("width", core.window().clientWidth);
+    j.integer("height", core.window().clientHeight);
+    j.close('}');
+    appendJsonNumber(j.key("clock"), clockMs);
+    j.boolean("connected", core.connected());
+    j.boolean("holding", core.holding());
+    j.integer("itemmenus", host.itemMenus());
+    j.close('}');
+    out.push_back('\n');
+    return out;
+}
+
+}  // namespace quorlak

@@ -1,0 +1,316 @@
+#include "session/gui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <cmath>
+
+#include "display/cp1252.h"
+#include "display/gui/display_widget.h"
+#include "input/gui/key_broadcast.h"
+#include "input/keymap.h"
+#include "panels/gui/entry_box.h"
+#include "panels/gui/item_grid_view.h"
+#include "panels/gui/log_window.h"
+#include "panels/gui/message_grid_view.h"
+#include "panels/gui/tab_strip.h"
+#include "session/data_files.h"
+#include "session/gui/connection.h"
+
+namespace quorlak {
+
+MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
+    : QMainWindow(parent), address_(std::move(address)) {
+    setObjectName(QStringLiteral("frmClient"));
+    setContextMenuPolicy(Qt::NoContextMenu);
+    globals_.serverhost = qstringToCp1252(address_.host);
+    // The demo server's port may not fit the game's 16-bit setting; nothing reads it but the record.
+    globals_.serverport = address_.port <= kMaxServerPort ? static_cast<int16_t>(address_.port) : 0;
+    core_ = std::make_unique<ClientCore>(globals_, host_, clock_);
+
+    connection_ = new Connection(address_, this);
+    broadcast_ = new KeyBroadcast(
+        options.broadcastDirectory.isEmpty() ? KeyBroadcast::defaultDirectory() : options.broadcastDirectory, this);
+    broadcast_->start();
+
+    display_ = new DisplayWidget(core_->canvas(), this);
+    display_->setObjectName(QStringLiteral("display"));
+    setCentralWidget(display_);
+    buildPanels();
+    buildMenus();
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("connectionStatus"));
+    statusBar()->addWidget(statusLabel_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    wakeTimer_.setSingleShot(true);
+    wakeTimer_.setTimerType(Qt::PreciseTimer);
+    pumpTimer_.setSingleShot(true);
+    pumpTimer_.setInterval(0);
+
+    host_.setHooks({
+        [this](std::string_view bytes) { connection_->write(bytes); },
+        [this](int16_t vk) { broadcast_->broadcast(vk); },
+        [this] { itemMenu_->popup(QCursor::pos()); },
+    });
+    wireEvents();
+
+    // The load step: pictures, font, grids, DELAY on. The first resize (at
+    // showing) lays the panels out, and then the connection opens.
+    core_->load(loadPictures(), loadTerminalFont());
+    afterEvent();
+    focusSink_->setFocus();
+    // Client area 512 x 512 under the menu bar, with the status line below.
+    display_->resize(display_->sizeHint());
+    resize(sizeHint());
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // Whatever refers to the core goes before it does.
+    delete logWindow_;
+    delete connection_;
+    delete broadcast_;
+    delete itemMenu_;
+    delete takeCentralWidget();
+}
+
+void MainWindow::buildPanels() {
+    // Created in the designed stacking order, bottom to top.
+    entryBox_ = new EntryBox(core_->textBox(), display_);
+    focusSink_ = new QWidget(display_);
+    focusSink_->setObjectName(QStringLiteral("focusSink"));
+    focusSink_->setGeometry(0, 0, 1, 1);
+    focusSink_->setFocusPolicy(Qt::StrongFocus);
+    tabStrip_ = new TabStrip(core_->tabs(), display_);
+    itemGrid_ = new ItemGridView(core_->items(), display_);
+    messageGrid_ = new MessageGridView(core_->messages(), display_);
+
+    itemMenu_ = new QMenu(this);
+    itemMenu_->setObjectName(QStringLiteral("mnuitemActions"));
+    auto addItemAction = [this](const char* name, const char* caption, MenuItem item) {
+        QAction* action = itemMenu_->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, item] { feed([item](ClientCore& c) { c.menu(item); }); });
+    };
+    addItemAction("mnuSpell", "cast sPell", MenuItem::mnuSpell);
+    addItemAction("mnuUse", "Use", MenuItem::mnuUse);
+    addItemAction("mnugive", "Give", MenuItem::mnugive);
+    itemMenu_->addSeparator()->setObjectName(QStringLiteral("yyz"));
+    addItemAction("mnuXchange", "Xchange", MenuItem::mnuXchange);
+    addItemAction("mnuBank", "Bank", MenuItem::mnuBank);
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    auto addModeItem = [this, bar](const char* name, MenuItem item) {
+        QAction* action = bar->addAction(QString());
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, item] { feed([item](ClientCore& c) { c.menu(item); }); });
+        return action;
+    };
+    mnutextbox_ = addModeItem("mnutextbox", MenuItem::mnutextbox);
+    mnudelay_ = addModeItem("mnudelay", MenuItem::mnudelay);
+    mnuviewlog_ = addModeItem("mnuviewlog", MenuItem::mnuviewlog);
+    netexp_ = bar->addAction(QString());
+    netexp_->setObjectName(QStringLiteral("netexp"));
+
+    QMenu* connectionMenu = bar->addMenu(QStringLiteral("&Connection"));
+    connectionMenu->setObjectName(QStringLiteral("mnuConnection"));
+    QAction* again = connectionMenu->addAction(QStringLiteral("&Reconnect"));
+    again->setObjectName(QStringLiteral("mnuReconnect"));
+    connect(again, &QAction::triggered, this, &MainWindow::reconnect);
+}
+
+void MainWindow::wireEvents() {
+    connect(&wakeTimer_, &QTimer::timeout, this, [this] { feed([](ClientCore& c) { c.poll(); }); });
+    connect(&pumpTimer_, &QTimer::timeout, this, &MainWindow::pumpSocket);
+    connect(connection_, &Connection::dataArrived, this, &MainWindow::pumpSocket);
+    connect(connection_, &Connection::connectedChanged, this, [this](bool connected) {
+        feed([connected](ClientCore& c) { c.setConnected(connected); });
+    });
+    connect(connection_, &Connection::statusChanged, statusLabel_, &QLabel::setText);
+    broadcast_->setKeyHandler([this](int16_t vk) { feed([vk](ClientCore& c) { c.broadcastIn(vk); }); });
+
+    connect(display_, &DisplayWidget::resized, this, [this](int w, int h) {
+        feed([w, h](ClientCore& c) { c.resize(w, h); });
+    });
+    connect(display_, &DisplayWidget::doubleClicked, this, [this] { feed([](ClientCore& c) { c.doubleClick(); }); });
+    connect(display_, &DisplayWidget::pointerMoved, this, [this] {
+        feed([](ClientCore& c) { c.mouseMoveForm(); });
+    });
+
+    connect(itemGrid_, &ItemGridView::pressed, this, [this](int button, int yTwips) {
+        if (button) feed([=](ClientCore& c) { c.mouseDownItems(button, yTwips); });
+    });
+    connect(itemGrid_, &ItemGridView::hovered, this, [this](int yTwips) {
+        feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); });
+    });
+    connect(itemGrid_, &ItemGridView::playerSelected, this, [this](int row) {
+        const uint64_t before = core_->items().revision;
+        core_->selectItem(row);
+        // The core moved its current row (back to the top): show that even
+        // when the value is the one shown before the player's click.
+        if (core_->items().revision != before) itemGrid_->forgetShownCell();
+        afterEvent();
+    });
+    connect(itemGrid_, &ItemGridView::playerScrolled, this, [this](int toprow) {
+        feed([=](ClientCore& c) { c.scrollItems(toprow); });
+    });
+    connect(messageGrid_, &MessageGridView::playerSelected, this, [this](int64_t row) {
+        feed([=](ClientCore& c) { c.selectMessage(row); });
+    });
+    connect(tabStrip_, &TabStrip::playerClickedTab, this, [this](int index) {
+        feed([=](ClientCore& c) { c.tab(index); });
+    });
+    connect(tabStrip_, &TabStrip::pressed, this, [this](int button) {
+        if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
+    });
+    connect(entryBox_, &EntryBox::playerEdited, this, [this](const std::string& text) {
+        feed([&text](ClientCore& c) { c.setBoxText(text); });
+    });
+    // The grids and the tab strip hand the focus on, so keys stay the window's.
+    for (PanelGridView* grid : {static_cast<PanelGridView*>(itemGrid_), static_cast<PanelGridView*>(messageGrid_)})
+        connect(grid, &PanelGridView::focusWanted, focusSink_, [this] { focusSink_->setFocus(Qt::MouseFocusReason); });
+    connect(tabStrip_, &TabStrip::focusWanted, focusSink_, [this] { focusSink_->setFocus(Qt::MouseFocusReason); });
+}
+
+// --- showing the core --------------------------------------------------------
+
+void MainWindow::afterEvent() {
+    const QRect damage = core_->canvas().takeDamage();
+    if (!damage.isEmpty()) display_->update(damage);
+    itemGrid_->sync();
+    messageGrid_->sync();
+    tabStrip_->sync();
+    syncZOrder();
+    entryBox_->sync();
+    syncMenus();
+    syncLog();
+    syncSound();
+    armWakeTimer();
+    if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
+}
+
+void MainWindow::syncMenus() {
+    const MenuModel& menus = core_->menus();
+    if (shownMenus_ != menus.revision) {
+        shownMenus_ = menus.revision;
+        mnutextbox_->setText(cp1252ToQString(menus.mnutextbox));
+        mnudelay_->setText(cp1252ToQString(menus.mnudelay));
+        mnuviewlog_->setText(cp1252ToQString(menus.mnuviewlog));
+        netexp_->setText(cp1252ToQString(menus.netexp));
+        // An empty caption would still leave a clickable gap in the bar.
+        netexp_->setVisible(!menus.netexp.empty());
+    }
+    const WindowModel& window = core_->window();
+    if (shownWindow_ != window.revision) {
+        shownWindow_ = window.revision;
+        setWindowTitle(cp1252ToQString(window.caption));
+    }
+}
+
+void MainWindow::syncZOrder() {
+    const bool front = core_->tabs().front;
+    if (shownFront_ == front) return;
+    shownFront_ = front;
+    if (front)
+        tabStrip_->raise();
+    else
+        itemGrid_->raise();
+}
+
+void MainWindow::syncLog() {
+    const LogModel& log = core_->log();
+    if (!logWindow_) {
+        if (!log.exists && !log.visible) return;
+        logWindow_ = new LogWindow(log, this);
+        connect(logWindow_, &LogWindow::closedByPlayer, this,
+                [this] { feed([](ClientCore& c) { c.setLogVisible(false); }); });
+    }
+    logWindow_->sync();
+}
+
+void MainWindow::syncSound() {
+    const bool due = host_.takeBeepDue();
+    if (core_->beeps() > shownBeeps_ || due) sound_.play();
+    shownBeeps_ = core_->beeps();
+}
+
+void MainWindow::armWakeTimer() {
+    const auto wake = core_->nextWake();
+    if (!wake) {
+        wakeTimer_.stop();
+        return;
+    }
+    const double delay = std::ceil(*wake - clock_.nowMs());
+    wakeTimer_.start(static_cast<int>(std::clamp(delay, 0.0, 24.0 * 3600 * 1000)));
+}
+
+// --- the connection ----------------------------------------------------------
+
+void MainWindow::pumpSocket() {
+    // A pause holds the stream: what is unread stays in the socket.
+    if (core_->holding()) return;
+    const QByteArray chunk = connection_->read(kMaxChunkBytes);
+    if (chunk.isEmpty()) return;
+    feed([&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
+}
+
+void MainWindow::reconnect() { connection_->open(); }
+
+// --- window events -----------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!connectedOnce_) {
+        connectedOnce_ = true;
+        connection_->open();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (logWindow_) logWindow_->closeQuietly();
+    connection_->close();
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* target = static_cast<QWidget*>(watched);
+        if (target->window() == this) {
+            const bool passedToParent = event == lastKey_ && lastKeyTarget_ && target != lastKeyTarget_ &&
+                                        target->isAncestorOf(lastKeyTarget_);
+            if (!passedToParent) handleKey(*static_cast<QKeyEvent*>(event));
+            lastKey_ = event;
+            lastKeyTarget_ = target;
+        }
+    }
+    // Keys are never consumed: the focused control still gets them.
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::handleKey(const QKeyEvent& event) {
+    const auto key = virtualKeyFor(event);
+    const auto ch = characterCodeFor(event);
+    if (!key && !ch) return;
+    if (key) core_->keyDown(key->code, key->mask);
+    if (ch) core_->keyPress(*ch);
+    afterEvent();
+}
+
+MainWindow* openMainWindow(const ServerAddress& address, MainWindow::Options options) {
+    auto* window = new MainWindow(address, std::move(options));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+}  // namespace quorlak

@@ -1,0 +1,29 @@
+#pragma once
+// Checking the server address the player gives, in the start-up dialog or on
+// the command line, before anything connects.
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace quorlak {
+
+constexpr int kMaxServerPort = 32767;
+
+struct ServerAddress {
+    QString host;  // as given: a name or a dotted address
+    // The player's ports stop at kMaxServerPort; the demo server's loopback
+    // port may lie above.
+    uint16_t port = 0;
+    // "host:port", bracketing a host that holds colons.
+    QString display() const;
+};
+
+// A whole number from 0 to kMaxServerPort; blanks around it are allowed.
+// On refusal `error` (if given) says why, in words for the player.
+std::optional<uint16_t> parsePort(const QString& text, QString* error = nullptr);
+
+// "HOST:PORT", or "[HOST]:PORT" for an IPv6 address. The host must not be empty.
+std::optional<ServerAddress> parseServerAddress(const QString& text, QString* error = nullptr);
+
+}  // namespace quorlak

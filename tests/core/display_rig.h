@@ -1,0 +1,98 @@
+#pragma once
+// The record commands wired to plain models and a filter that lets every
+// line through, so drawing can be checked pixel by pixel.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "display/arrow.h"
+#include "display/canvas.h"
+#include "session/data_files.h"
+#include "terminal/commands.h"
+#include "test_app.h"
+
+namespace quorlak::test {
+
+constexpr QRgb kBlack = 0xff000000;
+constexpr QRgb kOrangeFore = 0xffff8000;
+
+class RecordingFilter : public TextFilter {
+public:
+    bool pretext(std::string& text) override {
+        seen.push_back(text);
+        if (!replacement.empty()) text = replacement;
+        return accept;
+    }
+    bool accept = true;
+    std::string replacement;
+    std::vector<std::string> seen;
+};
+
+// A picture of one colour, or of four quadrants, to see where and how big it lands.
+inline QImage solidPicture(int w, int h, QRgb color) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(color);
+    return img;
+}
+
+inline QImage quadrantPicture(QRgb tl, QRgb tr, QRgb bl, QRgb br) {
+    QImage img(2, 2, QImage::Format_ARGB32);
+    img.setPixel(0, 0, tl);
+    img.setPixel(1, 0, tr);
+    img.setPixel(0, 1, bl);
+    img.setPixel(1, 1, br);
+    return img;
+}
+
+struct GuiAppBeforeRig {
+    GuiAppBeforeRig() { ensureGuiApp(); }
+};
+
+class DisplayRig : public ::testing::Test, private GuiAppBeforeRig {
+protected:
+    DisplayRig() { canvas.setFont(loadTerminalFont()); }
+
+    // One received chunk: the records separated by the separator.
+    void feed(std::string_view chunk) {
+        commands.beginChunk();
+        size_t start = 0;
+        while (start <= chunk.size()) {
+            size_t end = chunk.find('\x1f', start);
+            if (end == std::string_view::npos) end = chunk.size();
+            commands.run(parseRecord(chunk.substr(start, end - start)));
+            start = end + 1;
+        }
+    }
+
+    QRgb px(int x, int y) const { return canvas.image().pixel(x, y); }
+
+    // Pixels of `color` within the inclusive rectangle.
+    int count(QRgb color, int x0, int y0, int x1, int y1) const {
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) n += px(x, y) == color;
+        return n;
+    }
+    int countAll(QRgb color) const { return count(color, 0, 0, Canvas::kSize - 1, Canvas::kSize - 1); }
+    bool allOf(QRgb color, int x0, int y0, int x1, int y1) const {
+        return count(color, x0, y0, x1, y1) == (x1 - x0 + 1) * (y1 - y0 + 1);
+    }
+
+    ClientState state;
+    GlobalVars globals;
+    Canvas canvas;
+    Pictures pictures;
+    ItemGridModel items;
+    TabStripModel tabs;
+    LogModel log;
+    TextBoxModel box;
+    RecordingFilter filter;
+    ArrowMarker marker{state, canvas, box};
+    TerminalCommands commands{{state, globals, canvas, pictures, items, tabs, log, marker, filter}};
+};
+
+}  // namespace quorlak::test

@@ -1,0 +1,146 @@
+// Grouping of key items into writes, and the paced queue behind a visible box.
+#include "input/key_sender.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fake_host.h"
+#include "input/key_items.h"
+
+using namespace quorlak;
+using namespace quorlak::test;
+
+namespace {
+
+using Writes = std::vector<std::string>;
+
+std::string items(const std::string& keys) {
+    std::string all;
+    for (const char c : keys) {
+        const auto [code, mask] = keyForChar(static_cast<uint8_t>(c));
+        all += keyItem(code, mask);
+    }
+    return all;
+}
+
+class KeySending : public ::testing::Test {
+protected:
+    void advanceTo(double t) {
+        clock.now = t;
+        sender.poll();
+    }
+    Writes writes;
+    FakeClock clock;
+    TextBoxModel box;
+    KeySender sender{clock, box, [this](std::string_view bytes) { writes.emplace_back(bytes); }};
+};
+
+}  // namespace
+
+TEST_F(KeySending, GroupsAtMostTenItemsPerWrite) {
+    sender.sendkey(65, 0);
+    sender.sendkeys("");
+    sender.sendkeys("aA1");
+    sender.sendkeys("ab", true);
+    EXPECT_EQ(writes, (Writes{" 65, 0", " 65, 0 65, 1 49, 0", " 65, 0", " 66, 0"}));
+    writes.clear();
+    sender.sendkeys("0123456789");
+    sender.sendkeys("0123456789a");
+    EXPECT_EQ(writes, (Writes{items("0123456789"), items("0123456789"), items("a")}));
+    writes.clear();
+    sender.sendkeys("\xe9\x9a!");
+    EXPECT_EQ(writes, (Writes{" 201, 0 138, 0 33, 0"}));
+}
+
+TEST_F(KeySending, LongPasteIsSentWholeInTens) {
+    std::string paste;
+    for (int i = 0; i < 1003; ++i) paste += static_cast<char>('a' + i % 26);
+    sender.sendkeys(paste);
+    ASSERT_EQ(writes.size(), 101u);
+    std::string joined;
+    for (const auto& w : writes) joined += w;
+    EXPECT_EQ(joined, items(paste));
+    EXPECT_EQ(writes.back(), items(paste.substr(1000)));
+}
+
+TEST_F(KeySending, HiddenBoxNeverPacesAndSendkeyNeverStartsAGap) {
+    sender.sendkeys("12");
+    sender.sendkeys("34");
+    box.visible = true;
+    sender.sendkey(27, 0);
+    sender.sendkey(33, 0);
+    EXPECT_EQ(writes, (Writes{items("12"), items("34"), " 27, 0", " 33, 0"}));
+    EXPECT_EQ(sender.nextWake(), std::nullopt);
+}
+
+TEST_F(KeySending, VisibleBoxSpacesWritesByMoreThanTwoTenths) {
+    box.visible = true;
+    clock.now = 1000;
+    sender.sendkeys(std::string(25, 'x'));
+    EXPECT_EQ(writes.size(), 1u);
+    EXPECT_EQ(sender.nextWake(), 1201);
+    advanceTo(1200);  // exactly 0.2 s is not enough
+    EXPECT_EQ(writes.size(), 1u);
+    advanceTo(1201);
+    EXPECT_EQ(writes.size(), 2u);
+    EXPECT_EQ(sender.nextWake(), 1402);
+    advanceTo(1402);
+    EXPECT_EQ(writes.size(), 3u);
+    EXPECT_TRUE(sender.idle());
+    EXPECT_EQ(sender.nextWake(), std::nullopt);
+}
+
+TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
+    box.visible = true;
+    clock.now = 10.25;
+    sender.sendkeys("ab", true);
+    EXPECT_EQ(sender.nextWake(), 211);
+    advanceTo(210.25);
+    EXPECT_EQ(writes.size(), 1u);
+    advanceTo(211);
+    EXPECT_EQ(writes.size(), 2u);
+}
+
+TEST_F(KeySending, LaterWritesKeepTheirOrderBehindTheGap) {
+    box.visible = true;
+    sender.sendkeys("hello world!");  // two writes
+    sender.sendkey(13, 0);            // the same handler's Enter
+    advanceTo(150);
+    sender.sendkey(27, 0);  // another handler meanwhile
+    EXPECT_EQ(writes, (Writes{items("hello worl")}));
+    advanceTo(201);
+    EXPECT_EQ(writes, (Writes{items("hello worl"), items("d!")}));
+    advanceTo(401);
+    EXPECT_EQ(writes.size(), 2u);  // the last write of the string has its gap too
+    advanceTo(402);
+    EXPECT_EQ(writes, (Writes{items("hello worl"), items("d!"), " 13, 0", " 27, 0"}));
+    EXPECT_TRUE(sender.idle());
+}
+
+TEST_F(KeySending, BoxHiddenMidQueueLetsTheRestGoAfterTheRunningGap) {
+    box.visible = true;
+    sender.sendkeys(std::string(35, 'x'));
+    sender.sendkey(13, 0);
+    box.visible = false;  // the server erased the box during the gap
+    advanceTo(200);
+    EXPECT_EQ(writes.size(), 1u);
+    advanceTo(201);
+    EXPECT_EQ(writes.size(), 5u);  // three writes and Enter, no more gaps
+    EXPECT_EQ(writes.back(), " 13, 0");
+}
+
+TEST_F(KeySending, BoxShownMidQueueStartsGapsFromTheNextWrite) {
+    box.visible = true;
+    sender.sendkeys(std::string(30, 'x'));
+    box.visible = false;
+    advanceTo(201);
+    EXPECT_EQ(writes.size(), 3u);
+    box.visible = true;
+    sender.sendkeys("ab", true);
+    EXPECT_EQ(writes.size(), 4u);
+    advanceTo(401);
+    EXPECT_EQ(writes.size(), 4u);
+    advanceTo(402);
+    EXPECT_EQ(writes.size(), 5u);
+}

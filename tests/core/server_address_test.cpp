@@ -1,0 +1,71 @@
+#include "session/server_address.h"
+
+#include <gtest/gtest.h>
+
+using namespace quorlak;
+
+TEST(ParsePort, AcceptsWholeNumbersInRangeWithBlanksAround) {
+    const std::pair<const char*, int> cases[] = {
+        {"1212", 1212}, {"  1212  ", 1212}, {"\t1212 ", 1212}, {"0", 0},
+        {"32767", 32767}, {"01212", 1212}, {"+80", 80},
+    };
+    for (const auto& [text, port] : cases) {
+        QString error;
+        const auto parsed = parsePort(QString::fromLatin1(text), &error);
+        ASSERT_TRUE(parsed.has_value()) << text << ": " << error.toStdString();
+        EXPECT_EQ(*parsed, port) << text;
+        EXPECT_TRUE(error.isEmpty()) << text;
+    }
+}
+
+TEST(ParsePort, RefusesTextThatIsNoWholeNumber) {
+    for (const char* text : {"abc", "12a", "1212.5", "1.0", "1e3", "12 12", "+", "-", "0x50", "&H50"}) {
+        QString error;
+        EXPECT_FALSE(parsePort(QString::fromLatin1(text), &error).has_value()) << text;
+        EXPECT_TRUE(error.contains(QLatin1String("whole number"))) << text << ": " << error.toStdString();
+    }
+    // Digits of other scripts are not the player's port either.
+    EXPECT_FALSE(parsePort(QStringLiteral("\u0661\u0662")).has_value());
+}
+
+TEST(ParsePort, RefusesEmptyAndOutOfRangeWithTheirOwnReason) {
+    QString empty, blank, negative, tooBig, huge;
+    EXPECT_FALSE(parsePort(QString(), &empty));
+    EXPECT_FALSE(parsePort(QStringLiteral("   "), &blank));
+    EXPECT_FALSE(parsePort(QStringLiteral("-1"), &negative));
+    EXPECT_FALSE(parsePort(QStringLiteral("32768"), &tooBig));
+    // A run of digits far beyond any integer width must not wrap into range.
+    EXPECT_FALSE(parsePort(QStringLiteral("4294968508"), &huge));  // 2^32 + 1212
+    EXPECT_FALSE(parsePort(QStringLiteral("99999999999999999999999999")));
+    EXPECT_EQ(empty, blank);
+    EXPECT_NE(empty, negative);
+    EXPECT_TRUE(negative.contains(QLatin1String("32767")));
+    EXPECT_EQ(negative, tooBig);
+    EXPECT_EQ(tooBig, huge);
+}
+
+TEST(ParseServerAddress, SplitsHostAndPortAtTheLastColon) {
+    auto a = parseServerAddress(QStringLiteral("game.example.org:1212"));
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->host, QStringLiteral("game.example.org"));
+    EXPECT_EQ(a->port, 1212);
+
+    a = parseServerAddress(QStringLiteral("[::1]:4000"));
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->host, QStringLiteral("::1"));
+    EXPECT_EQ(a->port, 4000);
+    EXPECT_EQ(a->display(), QStringLiteral("[::1]:4000"));
+
+    a = parseServerAddress(QStringLiteral("127.0.0.1: 80 "));
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->display(), QStringLiteral("127.0.0.1:80"));
+}
+
+TEST(ParseServerAddress, RefusesMissingPartsAndBadPorts) {
+    for (const char* text : {"localhost", ":1212", "[]:1212", "localhost:", "localhost:abc", "localhost:32768",
+                             "localhost:1212.5", ""}) {
+        QString error;
+        EXPECT_FALSE(parseServerAddress(QString::fromLatin1(text), &error)) << text;
+        EXPECT_FALSE(error.isEmpty()) << text;
+    }
+}

@@ -1,0 +1,99 @@
+#include "session/gui/command_line.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTcpSocket>
+#include <gtest/gtest.h>
+
+#include "session/gui/demo_server.h"
+
+using namespace quorlak;
+using Mode = LaunchOptions::Mode;
+
+namespace {
+
+LaunchOptions parse(QStringList args, bool ignoreUnknown = false) {
+    args.prepend(QStringLiteral("quorlak"));
+    return parseCommandLine(args, ignoreUnknown);
+}
+
+struct ClientRun {
+    int status;
+    QString out;
+    QString err;
+};
+
+// The client binary beside this test binary.
+ClientRun runClient(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/quorlak"), args);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, {}};
+    }
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST(CommandLine, ChoosesTheModeAndChecksTheAddress) {
+    EXPECT_EQ(parse({}).mode, Mode::Dialog);
+    EXPECT_EQ(parse({"--demo"}).mode, Mode::Demo);
+    EXPECT_EQ(parse({"--help"}).mode, Mode::Help);
+    EXPECT_EQ(parse({"-h"}).exitStatus, 0);
+
+    for (const QStringList& args : {QStringList{"--connect", "game.example:1212"},
+                                    QStringList{"--connect=game.example:1212"}}) {
+        const LaunchOptions o = parse(args);
+        ASSERT_EQ(o.mode, Mode::Connect) << o.message.toStdString();
+        EXPECT_EQ(o.address.host, QStringLiteral("game.example"));
+        EXPECT_EQ(o.address.port, 1212);
+    }
+}
+
+TEST(CommandLine, UnusableArgumentsAreErrorsWithStatusTwo) {
+    const QStringList bad[] = {
+        {"--connect"}, {"--connect", "nohost"}, {"--connect", "host:32768"}, {"--connect", "host:1212.5"},
+        {"--connect", ":1212"}, {"--connect", "a:1", "--demo"}, {"--demo", "--connect", "a:1"},
+        {"--connect", "a:1", "--connect", "b:2"}, {"--bogus"}, {"stray"},
+    };
+    for (const QStringList& args : bad) {
+        const LaunchOptions o = parse(args);
+        EXPECT_EQ(o.mode, Mode::Error) << args.join(' ').toStdString();
+        EXPECT_EQ(o.exitStatus, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(o.message.isEmpty());
+        EXPECT_FALSE(o.message.contains(QLatin1Char('\n')));
+    }
+    // Before the toolkit has taken its own options out, strangers are let pass.
+    EXPECT_EQ(parse({"-platform", "offscreen", "--connect", "a:1"}, true).mode, Mode::Connect);
+}
+
+TEST(CommandLine, TheClientExitsWithStatusTwoAndOneLineForABadAddress) {
+    const ClientRun bad = runClient({"--connect", "localhost:99999"});
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err.count(QLatin1Char('\n')), 1) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QLatin1String("32767"))) << bad.err.toStdString();
+
+    const ClientRun help = runClient({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QLatin1String("--connect HOST:PORT")));
+    EXPECT_TRUE(help.out.contains(QLatin1String("--demo")));
+}
+
+#ifdef QUORLAK_HAVE_SERVER
+TEST(DemoServer, ListensOnLoopbackForTheClient) {
+    QObject owner;
+    QString error;
+    const auto address = startDemoServer(&owner, &error);
+    ASSERT_TRUE(address) << error.toStdString();
+    EXPECT_EQ(address->host, QStringLiteral("127.0.0.1"));
+    QTcpSocket probe;
+    probe.connectToHost(address->host, address->port);
+    EXPECT_TRUE(probe.waitForConnected(5000));
+}
+#endif

@@ -1,0 +1,63 @@
+#pragma once
+// Waiting on the event loop, and a stand-in game server on a loopback port
+// that records what the client sends.
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <functional>
+
+#include "session/server_address.h"
+
+namespace quorlak::test {
+
+// Runs the event loop until `done` holds or the time is up; returns `done()`.
+inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > timeoutMs) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+class FakeGameServer {
+public:
+    // A port the player could type (the system's own picks lie above 32767).
+    FakeGameServer() {
+        for (int tries = 0; tries < 200 && !server_.isListening(); ++tries)
+            server_.listen(QHostAddress::LocalHost, static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768)));
+    }
+
+    ServerAddress address() const { return {QStringLiteral("127.0.0.1"), server_.serverPort()}; }
+    QString shown() const { return address().display(); }
+
+    // Waits for the client's next connection and takes it.
+    bool acceptClient() {
+        if (!waitUntil([this] { return server_.hasPendingConnections(); })) return false;
+        peer_ = server_.nextPendingConnection();
+        QObject::connect(peer_, &QTcpSocket::readyRead, [this] { received_ += peer_->readAll(); });
+        return true;
+    }
+    void send(const QByteArray& bytes) {
+        peer_->write(bytes);
+        peer_->flush();
+    }
+    void dropClient() { peer_->disconnectFromHost(); }
+    QByteArray received() const { return received_; }
+    bool waitForReceived(const QByteArray& bytes) {
+        return waitUntil([&] { return received_.contains(bytes); });
+    }
+    void clearReceived() { received_.clear(); }
+
+private:
+    QTcpServer server_;
+    QTcpSocket* peer_ = nullptr;
+    QByteArray received_;
+};
+
+}  // namespace quorlak::test

@@ -1,0 +1,94 @@
+#include "session/gui/start_dialog.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "gui_test_support.h"
+#include "session/gui/main_window.h"
+
+using namespace quorlak;
+using quorlak::test::FakeGameServer;
+using quorlak::test::waitUntil;
+
+namespace {
+
+QMessageBox* refusal(StartDialog& dialog) { return dialog.findChild<QMessageBox*>(QStringLiteral("portRefused")); }
+
+}  // namespace
+
+TEST(StartDialog, IsLaidOutAsDesigned) {
+    StartDialog dialog;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quorlak client"));
+    EXPECT_EQ(dialog.size(), QSize(211, 100));
+    const std::tuple<const char*, QRect, QString> controls[] = {
+        {"cmdClient", {64, 56, 97, 33}, "Connect"},
+        {"txtIPAddress", {8, 24, 121, 25}, "localhost"},
+        {"Label1", {16, 8, 105, 17}, "Server address"},
+        {"Label2", {136, 8, 49, 17}, "Port"},
+        {"txtPort", {136, 24, 65, 25}, "1212"},
+    };
+    for (const auto& [name, rect, text] : controls) {
+        auto* w = dialog.findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(w, nullptr) << name;
+        EXPECT_EQ(w->geometry(), rect) << name;
+        QString shown;
+        if (auto* b = qobject_cast<QPushButton*>(w)) shown = b->text();
+        if (auto* e = qobject_cast<QLineEdit*>(w)) shown = e->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) shown = l->text();
+        EXPECT_EQ(shown, text) << name;
+    }
+    // Tab order: the button, the address, the port.
+    EXPECT_EQ(dialog.connectButton()->nextInFocusChain(), dialog.hostEdit());
+    QWidget* afterHost = dialog.hostEdit()->nextInFocusChain();
+    while (!(afterHost->focusPolicy() & Qt::TabFocus)) afterHost = afterHost->nextInFocusChain();
+    EXPECT_EQ(afterHost, dialog.portEdit());
+}
+
+TEST(StartDialog, RefusesUnusablePortsAndStaysOpen) {
+    for (const char* port : {"", "abc", "1212.5", "-1", "32768"}) {
+        StartDialog dialog;
+        QSignalSpy requested(&dialog, &StartDialog::connectRequested);
+        dialog.show();
+        dialog.portEdit()->setText(QString::fromLatin1(port));
+        dialog.connectButton()->click();
+        QMessageBox* box = refusal(dialog);
+        ASSERT_NE(box, nullptr) << port;
+        EXPECT_TRUE(box->isVisible()) << port;
+        EXPECT_FALSE(box->text().isEmpty()) << port;
+        EXPECT_TRUE(dialog.isVisible()) << port;
+        EXPECT_EQ(requested.count(), 0) << port;
+        box->accept();
+        EXPECT_TRUE(waitUntil([&] { return refusal(dialog) == nullptr; })) << port;
+        EXPECT_TRUE(dialog.isVisible()) << port;
+    }
+}
+
+TEST(StartDialog, AGoodPortOpensTheMainWindowAndClosesTheDialog) {
+    FakeGameServer server;
+    QTemporaryDir dir;
+    StartDialog dialog;
+    MainWindow* opened = nullptr;
+    QObject::connect(&dialog, &StartDialog::connectRequested, [&](const ServerAddress& address) {
+        opened = openMainWindow(address, MainWindow::Options{dir.path()});
+    });
+    dialog.show();
+    dialog.hostEdit()->setText(QStringLiteral("127.0.0.1"));
+    dialog.portEdit()->setText(QStringLiteral("  %1  ").arg(server.address().port));
+    dialog.connectButton()->click();
+
+    EXPECT_EQ(refusal(dialog), nullptr);
+    EXPECT_FALSE(dialog.isVisible());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->isVisible());
+    EXPECT_TRUE(server.acceptClient());
+    QPointer<MainWindow> guard(opened);
+    opened->close();  // deletes itself
+    EXPECT_TRUE(waitUntil([&] { return guard.isNull(); }));
+}
