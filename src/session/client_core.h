@@ -60,6 +60,8 @@ public:
     void tab(int index);
     void broadcastIn(int16_t vk);
     void setConnected(bool connected);
+    // A new connection to the server begins (a reconnect).
+    void restartStream() { framer_.restart(); }
 
     // Runs whatever is due on the clock: the end of a pause, the keep-alive
     // tick, the next paced write.

@@ -29,6 +29,12 @@ public:
     void feed(std::string_view chunk, RecordHandler& handler);
 
     bool holding() const { return holding_; }
+    // A new connection: its stream starts afresh, so the unfinished record
+    // of the old one must not be joined to it. Held complete records stay.
+    void restart() {
+        tail_.clear();
+        discarding_ = false;
+    }
     // Goes on with the held records; may hold again.
     void resume(RecordHandler& handler);
 

@@ -168,3 +168,17 @@ TEST(Framer, OversizedTailInsideOneChunkIsDropped) {
     framer.feed("more\x1f" "cs\x1f", rec);
     EXPECT_EQ(complete(rec.records), Strings({"cs:", "cs:"}));
 }
+
+TEST(Framer, RestartForgetsTheUnfinishedRecordOnly) {
+    std::string tail;
+    StreamFramer framer(tail);
+    Recorder rec;
+    rec.holdOn = "pz:5";
+    framer.feed("pz5\x1f" "cs\x1flc(1,", rec);
+    framer.restart();
+    EXPECT_TRUE(tail.empty());
+    EXPECT_TRUE(framer.holding());
+    framer.resume(rec);
+    framer.feed("ps(2,3)\x1f", rec);
+    EXPECT_EQ(complete(rec.records), Strings({"pz:5", "cs:", "ps:(2,3)"}));
+}

@@ -264,7 +264,10 @@ void MainWindow::pumpSocket() {
     feed([&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
 }
 
-void MainWindow::reconnect() { connection_->open(); }
+void MainWindow::reconnect() {
+    core_->restartStream();
+    connection_->open();
+}
 
 // --- window events -----------------------------------------------------------
 
