@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -135,7 +136,10 @@ int main(int argc, char* argv[]) {
     if (!o.part.isEmpty()) return runChildPart(o);
 
     const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
-    std::printf("reference stream: %.2f MB, %d repetitions, medians\n", double(stream.size()) / 1e6, o.reps);
+    const QString family = QFontInfo(qb::assets().font).family();
+    std::printf("reference stream: %.2f MB, %d repetitions, medians; font %s%s\n", double(stream.size()) / 1e6,
+                o.reps, qPrintable(family),
+                family == "KELVOASCII" ? "" : " (NOT the terminal font: build quorlak_data first)");
 
     const auto framing = qb::measureFraming(stream, o.reps);
     const auto pipeline = qb::measurePipeline(stream, o.reps);
@@ -179,6 +183,7 @@ int main(int argc, char* argv[]) {
 
     printJson({
         {"stream_mb", double(stream.size()) / 1e6},
+        {"font", family},
         {"reps", o.reps},
         {"records", double(pipeline.records)},
         {"framing_mbs", framing.framerMBs},

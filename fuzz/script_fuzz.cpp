@@ -3,6 +3,7 @@
 // all mixed as a player and a hostile server could mix them.
 #include <QGuiApplication>
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,8 +25,9 @@ QGuiApplication& app() {
     static char name[] = "script-fuzz";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication instance(argc, argv);
-    return instance;
+    // Never destroyed: at exit it would outlive Qt's own statics and crash.
+    static auto* instance = new QGuiApplication(argc, argv);
+    return *instance;
 }
 
 }  // namespace
@@ -61,8 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     session.advance(std::min(budget, 200000.0));
 
+    // Whatever came in, the client's own bounds hold.
+    const quorlak::ClientCore& core = session.core();
+    if (core.state().rxtail.size() > quorlak::StreamFramer::kMaxTail) __builtin_trap();
+    if (core.messages().rows.size() > quorlak::MessageGridModel::kMaxRows) __builtin_trap();
+    if (core.log().text.size() > quorlak::LogModel::kMaxBytes) __builtin_trap();
+    if (core.deferredEvents() > quorlak::ClientCore::kMaxDeferredEvents) __builtin_trap();
+    if (!std::isfinite(core.canvas().currentX) || !std::isfinite(core.canvas().currentY)) __builtin_trap();
+
     // Writing the state touches every field the driver reports.
-    const std::string json = quorlak::stateJson(session.core(), session.host(), session.now());
+    const std::string json = quorlak::stateJson(core, session.host(), session.now());
     if (json.empty() || json.front() != '{') __builtin_trap();
     return 0;
 }

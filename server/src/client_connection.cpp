@@ -3,6 +3,7 @@
 #include "game_session.h"
 
 #include <QAbstractSocket>
+#include <QFileDevice>
 #include <QTimer>
 #include <iostream>
 
@@ -40,10 +41,18 @@ void ClientConnection::readSome()
     if (dropped_ || finished_)
         return;
     const QByteArray slice = device_->read(readSlice);
-    parser_.feed(slice, [this](const KeyEvent& key) {
+    QByteArray logLines;
+    parser_.feed(slice, [this, &logLines](const KeyEvent& key) {
+        logInput(key, logLines);
         if (!dropped_)
             session_->handleKey(key);
     });
+    // One write per slice: a watcher reading the log sees whole lines.
+    if (inputLog_ && !logLines.isEmpty()) {
+        inputLog_->write(logLines);
+        if (auto* file = qobject_cast<QFileDevice*>(inputLog_))
+            file->flush();
+    }
     // More waiting: come back on the next turn, after the other clients.
     if (!dropped_ && !readPending_ && device_->bytesAvailable() > 0) {
         readPending_ = true;
@@ -52,6 +61,17 @@ void ClientConnection::readSome()
             readSome();
         });
     }
+}
+
+void ClientConnection::logInput(const KeyEvent& key, QByteArray& lines) const
+{
+    if (!inputLog_)
+        return;
+    lines += QByteArray::number(number_);
+    if (key.kind == KeyEvent::Kind::KeepAlive)
+        lines += " keepalive\n";
+    else
+        lines += ' ' + QByteArray::number(key.code) + ',' + QByteArray::number(key.mask) + '\n';
 }
 
 void ClientConnection::send(const QByteArray& bytes)

@@ -30,6 +30,11 @@ public:
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
     // Everything sent is also written to `recording` (not owned).
     void setRecording(QIODevice* recording) { recording_ = recording; }
+    // The server's count of this connection, from 1; it names it in the input log.
+    void setNumber(quint64 number) { number_ = number; }
+    // Every key item read is also written to `log` (not owned) as a line
+    // "NUMBER CODE,MASK", or "NUMBER keepalive", so tests can see what arrived.
+    void setInputLog(QIODevice* log) { inputLog_ = log; }
 
     void start();
     bool isDropped() const { return dropped_; }
@@ -41,6 +46,7 @@ signals:
 
 private:
     void readSome();
+    void logInput(const KeyEvent& key, QByteArray& lines) const;
     void send(const QByteArray& bytes);
     void drop(const QString& reason);
     void finish();
@@ -50,6 +56,8 @@ private:
     KeyItemParser parser_;
     qint64 outputLimit_ = defaultOutputLimit;
     QIODevice* recording_ = nullptr;
+    QIODevice* inputLog_ = nullptr;
+    quint64 number_ = 0;
     bool dropped_ = false;
     bool finished_ = false;
     bool readPending_ = false;

@@ -40,6 +40,20 @@ void GameServer::close() { listener_.close(); }
 
 void GameServer::setRecordFile(const QString& path) { recordPath_ = path; }
 
+bool GameServer::setInputLogFile(const QString& path, QString* error)
+{
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
+        if (error)
+            *error = file->errorString();
+        return false;
+    }
+    for (ClientConnection* connection : std::as_const(connections_))
+        connection->setInputLog(file.get());
+    inputLog_ = std::move(file);
+    return true;
+}
+
 void GameServer::acceptConnections()
 {
     while (QTcpSocket* socket = listener_.nextPendingConnection()) {
@@ -49,6 +63,8 @@ void GameServer::acceptConnections()
         const quint64 seed = (quint64(seed_) << 32) ^ (connectionsSeen_ * 0x9E3779B97F4A7C15ull);
         auto* connection = new ClientConnection(socket, *realm_, seed, this);
         connection->setOutputLimit(outputLimit_);
+        connection->setNumber(connectionsSeen_);
+        connection->setInputLog(inputLog_.get());
         connect(connection, &ClientConnection::finished, this, &GameServer::removeConnection);
         connections_.append(connection);
         if (connectionsSeen_ == 1 && !recordPath_.isEmpty()) {

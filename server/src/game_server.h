@@ -30,6 +30,10 @@ public:
 
     // Writes every byte sent to the first player to this file, for replays.
     void setRecordFile(const QString& path);
+    // Appends every key item read from any player to this file, one line
+    // each: the connection's number (from 1, in order of arrival), then
+    // "CODE,MASK" or "keepalive". For tests that watch the server from outside.
+    bool setInputLogFile(const QString& path, QString* error = nullptr);
     // Unsent output a client may have before it is dropped (4 MiB by default).
     void setOutputLimit(qint64 bytes) { outputLimit_ = bytes; }
 
@@ -48,5 +52,6 @@ private:
     qint64 outputLimit_;
     QString recordPath_;
     std::unique_ptr<QFile> recording_;
+    std::unique_ptr<QFile> inputLog_;
     ClientConnection* recorded_ = nullptr;
 };

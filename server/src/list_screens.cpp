@@ -114,7 +114,7 @@ QStringList help()
         QStringLiteral("P1        cast spell 1"),
         QStringLiteral("G3        give item 3 to a player or foe"),
         QStringLiteral("X3,7      swap items 3 and 7"),
-        QStringLiteral("bi3       send item 3 to the bank, or back"),
+        QStringLiteral("bi3       bank item 3, or fetch it back"),
         QStringLiteral("Mpann     send a message to ann"),
         QStringLiteral("say hi    talk here; shout hi: to all"),
         QStringLiteral("Esc clears, F5 redraws, F1 this help"),

@@ -65,7 +65,12 @@ int main(int argc, char* argv[])
     const QCommandLineOption recordOption(QStringLiteral("record"),
                                           QStringLiteral("Write every byte sent to the first player to FILE."),
                                           QStringLiteral("FILE"));
-    options.addOptions({portOption, seedOption, recordOption});
+    const QCommandLineOption inputLogOption(
+        QStringLiteral("log-input"),
+        QStringLiteral("Append every key item received to FILE, one a line: connection number, then CODE,MASK "
+                       "or keepalive."),
+        QStringLiteral("FILE"));
+    options.addOptions({portOption, seedOption, recordOption, inputLogOption});
     options.process(app);
 
     bool ok = false;
@@ -85,6 +90,8 @@ int main(int argc, char* argv[])
         server.setRecordFile(path);
     }
     QString error;
+    if (options.isSet(inputLogOption) && !server.setInputLogFile(options.value(inputLogOption), &error))
+        return fail(QStringLiteral("cannot write %1: %2").arg(options.value(inputLogOption), error));
     if (!server.listen(quint16(port), &error)) {
         std::cerr << "quorlak-server: cannot listen on 127.0.0.1:" << port << ": " << error.toStdString() << std::endl;
         return 1;

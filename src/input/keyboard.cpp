@@ -34,7 +34,8 @@ void Keyboard::formKeyDown(int16_t key, int16_t mask) {
     } else {
         d_.sender.sendkey(key, mask);
     }
-    d_.restartKeepAlive();
+    // After the waits of the sending above, as the handler's last step.
+    d_.sender.then(d_.restartKeepAlive);
 }
 
 void Keyboard::boxKeyDown(int16_t key) {

@@ -56,14 +56,17 @@ void PanelActions::itemsSelected(int row) {
     d_.items.touch();
     if (d_.state.xchgitem != 0) {
         d_.sender.sendkeys("X" + std::to_string(d_.state.xchgitem) + ",");
-        d_.state.xchgitem = 0;
+        d_.sender.then([this] { d_.state.xchgitem = 0; });
     } else if (!d_.box.visible) {
         return;
     }
     d_.sender.sendkeys(std::to_string(row + 1));
     d_.sender.sendkey(vkey::Enter, 0);
     // Back to row 0 so the same row can be chosen again; not a selection.
-    d_.items.row = 0;
+    d_.sender.then([this] {
+        d_.items.row = 0;
+        d_.items.touch();
+    });
 }
 
 void PanelActions::itemsScrolled(int toprow) {

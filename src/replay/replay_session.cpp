@@ -21,7 +21,10 @@ ReplaySession::ReplaySession(Pictures pictures, const QFont& font, int width, in
     : core_(globals_, host_, clock_), chunk_(chunk) {
     core_.load(std::move(pictures), font);
     core_.setConnected(true);
-    core_.resize(width, height);
+    // The window is always first shown at its created size; another size is
+    // a later resize, which leaves the panels alone when it is too short.
+    core_.resize(kDefaultSize, kDefaultSize);
+    if (width != kDefaultSize || height != kDefaultSize) core_.resize(width, height);
     finishEvent();
 }
 

@@ -29,7 +29,8 @@ class ReplaySession {
 public:
     static constexpr int kDefaultSize = 512;
 
-    // Loads the client, connects it and lays it out at width x height.
+    // Loads the client, connects it, shows it at the created size and then
+    // resizes it to width x height.
     // `chunk` cuts every received file into pieces of that many bytes (0: whole).
     ReplaySession(Pictures pictures, const QFont& font, int width = kDefaultSize, int height = kDefaultSize,
                   size_t chunk = 0);

@@ -149,6 +149,10 @@ void writeMessages(JsonOut& j, const MessageGridModel& g) {
 }  // namespace
 
 std::string stateJson(const ClientCore& core, const ReplayHost& host, double clockMs) {
+    return stateJson(core, host.sent(), host.itemMenus(), clockMs);
+}
+
+std::string stateJson(const ClientCore& core, const std::vector<std::string>& sent, int itemMenus, double clockMs) {
     std::string out;
     // Rows dominate; a rough guess saves most regrowth.
     out.reserve(16384 + core.messages().rows.size() * 96 + core.log().text.size());
@@ -212,7 +216,7 @@ std::string stateJson(const ClientCore& core, const ReplayHost& host, double clo
 
     j.key("sent");
     j.open('[');
-    for (const auto& w : host.sent()) j.text({}, w);
+    for (const auto& w : sent) j.text({}, w);
     j.close(']');
 
     // Beyond the fixed set: the run's own circumstances.
@@ -224,7 +228,7 @@ std::string stateJson(const ClientCore& core, const ReplayHost& host, double clo
     appendJsonNumber(j.key("clock"), clockMs);
     j.boolean("connected", core.connected());
     j.boolean("holding", core.holding());
-    j.integer("itemmenus", host.itemMenus());
+    j.integer("itemmenus", itemMenus);
     j.close('}');
     out.push_back('\n');
     return out;

@@ -41,6 +41,7 @@ void ClientCore::runOrDefer(std::function<void()> event) {
         deferred_.push_back(std::move(event));
         return;
     }
+    sender_.beginHandler();
     event();
 }
 
@@ -185,6 +186,7 @@ void ClientCore::drainDeferred() {
     while (!deferred_.empty() && !holding()) {
         auto event = std::move(deferred_.front());
         deferred_.pop_front();
+        sender_.beginHandler();
         event();
     }
 }

@@ -102,20 +102,66 @@ TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
     EXPECT_EQ(writes.size(), 2u);
 }
 
-TEST_F(KeySending, LaterWritesKeepTheirOrderBehindTheGap) {
+TEST_F(KeySending, HandlerInsideAWaitWritesAtOnceAndTheWaitingOneGoesOnAfterIt) {
     box.visible = true;
+    sender.beginHandler();
     sender.sendkeys("hello world!");  // two writes
     sender.sendkey(13, 0);            // the same handler's Enter
+    int restarts = 0;
+    sender.then([&] { ++restarts; });
     advanceTo(150);
-    sender.sendkey(27, 0);  // another handler meanwhile
-    EXPECT_EQ(writes, (Writes{items("hello worl")}));
+    sender.beginHandler();  // another handler meanwhile
+    sender.sendkey(27, 0);
+    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0"}));
     advanceTo(201);
-    EXPECT_EQ(writes, (Writes{items("hello worl"), items("d!")}));
+    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0", items("d!")}));
     advanceTo(401);
-    EXPECT_EQ(writes.size(), 2u);  // the last write of the string has its gap too
+    EXPECT_EQ(writes.size(), 3u);  // the last write of the string has its gap too
+    EXPECT_EQ(restarts, 0);
     advanceTo(402);
-    EXPECT_EQ(writes, (Writes{items("hello worl"), items("d!"), " 13, 0", " 27, 0"}));
+    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0", items("d!"), " 13, 0"}));
+    EXPECT_EQ(restarts, 1);
     EXPECT_TRUE(sender.idle());
+}
+
+TEST_F(KeySending, InnerHandlerWithItsOwnGapHoldsTheOuterOneUntilItIsDone) {
+    box.visible = true;
+    sender.beginHandler();
+    sender.sendkeys("ab");
+    sender.sendkey(13, 0);
+    advanceTo(100);
+    sender.beginHandler();
+    sender.sendkeys("cd");
+    sender.sendkey(13, 0);
+    EXPECT_EQ(writes, (Writes{items("ab"), items("cd")}));
+    EXPECT_EQ(sender.nextWake(), 301);  // the inner gap, though the outer one ends first
+    advanceTo(250);
+    EXPECT_EQ(writes.size(), 2u);
+    advanceTo(301);
+    EXPECT_EQ(writes, (Writes{items("ab"), items("cd"), " 13, 0", " 13, 0"}));
+}
+
+TEST_F(KeySending, HandlerAfterTheWaitsStartsAfresh) {
+    box.visible = true;
+    sender.beginHandler();
+    sender.sendkeys("ab");
+    advanceTo(201);
+    sender.beginHandler();
+    sender.sendkeys("cd");
+    EXPECT_EQ(writes, (Writes{items("ab"), items("cd")}));
+    EXPECT_EQ(sender.nextWake(), std::nullopt);
+}
+
+TEST_F(KeySending, StepsWithoutWaitsRunAtOnce) {
+    int ran = 0;
+    sender.beginHandler();
+    sender.sendkeys("ab");
+    sender.then([&] { ++ran; });
+    EXPECT_EQ(ran, 1);  // the box is hidden: no gap
+    box.visible = true;
+    sender.beginHandler();
+    sender.then([&] { ++ran; });
+    EXPECT_EQ(ran, 2);
 }
 
 TEST_F(KeySending, BoxHiddenMidQueueLetsTheRestGoAfterTheRunningGap) {

@@ -87,12 +87,18 @@ TEST_F(KeyHandling, BoxVisibleSendsOnlyEscPagingAndCtrlOrAltKeys) {
 
 TEST_F(KeyHandling, EnterInTheBoxSendsItsTextThenEnterAfterTheGap) {
     showBox("Hi 5");
+    sender.beginHandler();
     keyboard.keyDown(13, 1);
-    keyboard.keyDown(27, 0);
     EXPECT_EQ(host.writes, (Writes{" 72, 1 73, 0 32, 0 53, 0"}));
+    EXPECT_EQ(restarts, 0);  // the timer restarts once the handler's waits are over
+    sender.beginHandler();
+    keyboard.keyDown(27, 0);  // pressed during the wait: sent at once
+    EXPECT_EQ(host.writes, (Writes{" 72, 1 73, 0 32, 0 53, 0", " 27, 0"}));
+    EXPECT_EQ(restarts, 1);
     clock.now = 201;
     sender.poll();
-    EXPECT_EQ(host.writes, (Writes{" 72, 1 73, 0 32, 0 53, 0", " 13, 1", " 27, 0"}));
+    EXPECT_EQ(host.writes, (Writes{" 72, 1 73, 0 32, 0 53, 0", " 27, 0", " 13, 1"}));
+    EXPECT_EQ(restarts, 2);
 }
 
 TEST_F(KeyHandling, EnterOnAnEmptyBoxSendsOnlyEnter) {

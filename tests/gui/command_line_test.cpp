@@ -56,11 +56,22 @@ TEST(CommandLine, ChoosesTheModeAndChecksTheAddress) {
     }
 }
 
+TEST(CommandLine, TakesAStateFileBesideEitherMode) {
+    const LaunchOptions connect = parse({"--state-file", "/tmp/s.json", "--connect", "a:1"});
+    EXPECT_EQ(connect.mode, Mode::Connect);
+    EXPECT_EQ(connect.stateFile, QStringLiteral("/tmp/s.json"));
+    const LaunchOptions demo = parse({"--demo", "--state-file=s.json"});
+    EXPECT_EQ(demo.mode, Mode::Demo);
+    EXPECT_EQ(demo.stateFile, QStringLiteral("s.json"));
+    EXPECT_TRUE(parse({"--demo"}).stateFile.isEmpty());
+}
+
 TEST(CommandLine, UnusableArgumentsAreErrorsWithStatusTwo) {
     const QStringList bad[] = {
         {"--connect"}, {"--connect", "nohost"}, {"--connect", "host:32768"}, {"--connect", "host:1212.5"},
         {"--connect", ":1212"}, {"--connect", "a:1", "--demo"}, {"--demo", "--connect", "a:1"},
-        {"--connect", "a:1", "--connect", "b:2"}, {"--bogus"}, {"stray"},
+        {"--connect", "a:1", "--connect", "b:2"}, {"--bogus"}, {"stray"}, {"--demo", "--state-file"},
+        {"--state-file="},
     };
     for (const QStringList& args : bad) {
         const LaunchOptions o = parse(args);

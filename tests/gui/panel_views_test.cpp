@@ -155,6 +155,36 @@ TEST(MessageGridView, ScrollsToTheModelsTopRowAndReportsSelectionsInModelNumbers
     EXPECT_EQ(selected.at(0).at(0).toLongLong(), 131);
 }
 
+TEST(MessageGridView, TheCurrentCellKeepsItsOwnTextColour) {
+    MessageGridModel model;
+    model.rows.push_back(message("X", "plain words"));
+    model.rows.push_back(message("P", "Player is here: Bob", 0xffff0000));
+    model.row = 1;  // the newest row's message cell is the current cell, as after every addition
+    model.col = 3;
+    Host host;
+    MessageGridView view(model, &host.widget);
+    model.geometry = {0, 456, 513, 56};
+    model.visible = true;
+    model.touch();
+    view.sync();
+    ASSERT_EQ(view.currentIndex(), view.model()->index(1, 3));
+
+    const QImage shot = view.grab().toImage();
+    auto count = [&](const QRect& cell, auto match) {
+        int n = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) n += match(QColor(shot.pixel(x, y))) ? 1 : 0;
+        return n;
+    };
+    auto reddish = [](const QColor& c) { return c.red() > 160 && c.green() < 90 && c.blue() < 140; };
+    auto whitish = [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; };
+    const QRect current = view.visualRect(view.model()->index(1, 3));
+    EXPECT_GT(count(current, reddish), 10);
+    EXPECT_EQ(count(current, whitish), 0);
+    // Another row's text keeps the grid's own white.
+    EXPECT_GT(count(view.visualRect(view.model()->index(0, 3)), whitish), 10);
+}
+
 TEST(TabStrip, ClicksAndPressesGoToThePlayerSignalsButSyncingDoesNot) {
     TabStripModel model;
     Host host;
@@ -222,6 +252,28 @@ TEST(EntryBox, FollowsTheModelWithoutUndoingTypingTheCoreHasNotTaken) {
     model.touch();
     box.sync();
     EXPECT_EQ(box.text(), QString());
+}
+
+TEST(LogWindow, OpensAtTheNewestLinesAndKeepsFollowingThem) {
+    LogModel model;
+    model.exists = true;
+    for (int i = 0; i < 200; ++i) model.text += "line " + std::to_string(i) + "\r\n";
+    model.touch();
+    LogWindow log(model);
+    log.sync();  // filled while hidden, as during an encounter
+    model.visible = true;
+    model.touch();
+    log.sync();
+    ASSERT_TRUE(log.isVisible());
+    QScrollBar* bar = log.textBox()->verticalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    model.text += "fresh\r\n";
+    model.touch();
+    log.sync();
+    EXPECT_EQ(bar->value(), bar->maximum());
+    log.closeQuietly();
 }
 
 TEST(LogWindow, AppendsNewLinesWithoutMovingTheReaderAndReplacesAfterAReset) {

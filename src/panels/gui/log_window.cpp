@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
@@ -59,14 +60,26 @@ void LogWindow::sync() {
     if (shownVisible_ != model_.visible) {
         shownVisible_ = model_.visible;
         if (model_.visible) {
+            if (!placed_) placeBesideOwner();
             show();
             raise();
+            // Filled while hidden: open at the newest lines, so that new ones keep being followed.
+//X
         } else {
             quiet_ = true;
             hide();
             quiet_ = false;
         }
     }
+}
+
+void LogWindow::placeBesideOwner() {
+    placed_ = true;
+    const QWidget* owner = parentWidget();
+    if (!owner || !owner->screen()) return;
+    // Right of the game, where it hides none of it; where it does not fit, the desktop decides.
+    const QRect wanted(owner->frameGeometry().topRight() + QPoint(kGapToOwner, 0), frameGeometry().size());
+    if (owner->screen()->availableGeometry().contains(wanted)) move(wanted.topLeft());
 }
 
 void LogWindow::closeQuietly() {

@@ -29,6 +29,9 @@ protected:
 
 private:
     void appendTail(std::string_view tail);
+    void placeBesideOwner();
+
+    static constexpr int kGapToOwner = 8;
 
     const LogModel& model_;
     QPlainTextEdit* text_;
@@ -37,6 +40,7 @@ private:
     size_t shownBytes_ = 0;
     std::optional<bool> shownVisible_;
     bool quiet_ = false;
+    bool placed_ = false;
 };
 
 }  // namespace quorlak

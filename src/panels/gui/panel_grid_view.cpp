@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <cmath>
 
 namespace quorlak {
@@ -17,6 +18,24 @@ int buttonMask(Qt::MouseButton button) {
         default: return 0;
     }
 }
+
+namespace {
+
+// The current cell keeps its own text colour, as in the game's grids: only
+// its background marks it. (The newest message is the current cell, and its
+// colour says what kind of message it is.)
+class OwnColourDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->palette.setBrush(QPalette::HighlightedText, option->palette.brush(QPalette::Text));
+    }
+};
+
+}  // namespace
 
 PanelGridView::PanelGridView(QWidget* parent) : QTableView(parent) {
     setFocusPolicy(Qt::NoFocus);
@@ -45,6 +64,7 @@ PanelGridView::PanelGridView(QWidget* parent) : QTableView(parent) {
     pal.setColor(QPalette::Highlight, QColor(0x30, 0x30, 0x70));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(pal);
+//X
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #404040; }"));
 
     QFont f = font();

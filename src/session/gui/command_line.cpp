@@ -16,7 +16,7 @@ LaunchOptions failure(const QString& message) {
 
 QString usageText() {
     return QStringLiteral(
-        "Usage: quorlak [--connect HOST:PORT | --demo | --help]\n"
+        "Usage: quorlak [--connect HOST:PORT | --demo | --help] [--state-file FILE]\n"
         "Duvur Quorlak, the client of the Quorlak dungeon game.\n"
         "\n"
         "Without options the start-up dialog asks for the server's address and port.\n"
@@ -24,6 +24,9 @@ QString usageText() {
         "                       write an IPv6 address in brackets: [::1]:1212\n"
         "  --demo               start the stand-in game server inside the client on a free\n"
         "                       local port and connect to it\n"
+        "  --state-file FILE    for testing: keep FILE current with the window's state as\n"
+        "                       JSON (as quorlak-replay --state writes it), at most every\n"
+        "                       200 ms while it changes, and once more at exit\n"
         "  --help, -h           show this text\n");
 }
 
@@ -61,6 +64,15 @@ LaunchOptions parseCommandLine(const QStringList& args, bool ignoreUnknown) {
             const auto address = parseServerAddress(value, &error);
             if (!address) return failure(QStringLiteral("--connect: ") + error);
             options.address = *address;
+        } else if (arg == QLatin1String("--state-file") || arg.startsWith(QLatin1String("--state-file="))) {
+            if (arg.contains(QLatin1Char('='))) {
+                options.stateFile = arg.mid(arg.indexOf(QLatin1Char('=')) + 1);
+            } else if (i + 1 < args.size()) {
+                options.stateFile = args[++i];
+            } else {
+                return failure(QStringLiteral("--state-file needs a file name"));
+            }
+            if (options.stateFile.isEmpty()) return failure(QStringLiteral("--state-file needs a file name"));
         } else if (!ignoreUnknown) {
             const QString what = arg.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option")
                                                                   : QStringLiteral("unexpected argument");

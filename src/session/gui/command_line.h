@@ -13,6 +13,7 @@ struct LaunchOptions {
     enum class Mode { Dialog, Connect, Demo, Help, Error };
     Mode mode = Mode::Dialog;
     ServerAddress address;  // Connect only
+    QString stateFile;      // a testing aid: keep the window's state in this file
     QString message;        // the usage text, or a one-line error
     int exitStatus = 0;     // for Help and Error: end the program with this
 };

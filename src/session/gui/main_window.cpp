@@ -21,6 +21,7 @@
 #include "panels/gui/tab_strip.h"
 #include "session/data_files.h"
 #include "session/gui/connection.h"
+#include "session/gui/state_file.h"
 
 namespace quorlak {
 
@@ -53,10 +54,21 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     pumpTimer_.setSingleShot(true);
     pumpTimer_.setInterval(0);
 
+    if (!options.stateFile.isEmpty()) {
+        stateFile_ = new StateFile(options.stateFile, *core_, clock_, this);
+        stateFile_->setExtras([this] { return windowJson(); });
+    }
+
     host_.setHooks({
-        [this](std::string_view bytes) { connection_->write(bytes); },
+        [this](std::string_view bytes) {
+            connection_->write(bytes);
+            if (stateFile_) stateFile_->noteWrite(bytes);
+        },
         [this](int16_t vk) { broadcast_->broadcast(vk); },
-        [this] { itemMenu_->popup(QCursor::pos()); },
+        [this] {
+            itemMenu_->popup(QCursor::pos());
+            if (stateFile_) stateFile_->noteItemMenu();
+        },
     });
     wireEvents();
 
@@ -197,6 +209,30 @@ void MainWindow::afterEvent() {
     syncSound();
     armWakeTimer();
     if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
+    if (stateFile_) stateFile_->changed();
+}
+
+// Where the windows are, for a test that drives them from outside.
+std::string MainWindow::windowJson() const {
+    auto nativeId = [](const QWidget* w) -> unsigned long long {
+        return w && w->testAttribute(Qt::WA_WState_Created) ? static_cast<unsigned long long>(w->winId()) : 0;
+    };
+    const QPoint displayAt = display_->mapTo(this, QPoint(0, 0));
+    std::string out = "\"window\":{\"id\":" + std::to_string(nativeId(this)) +
+                      ",\"displayx\":" + std::to_string(displayAt.x()) + ",\"displayy\":" + std::to_string(displayAt.y()) +
+                      ",\"logid\":" + std::to_string(nativeId(logWindow_)) +
+                      ",\"logshown\":" + (logWindow_ && logWindow_->isVisible() ? "true" : "false") + ",\"menubar\":{";
+    // The centre of each item of the menu bar, so a test can click it.
+    bool first = true;
+    for (QAction* action : menuBar()->actions()) {
+        const QRect r = menuBar()->actionGeometry(action);
+        if (action->objectName().isEmpty() || r.isEmpty()) continue;
+        const QPoint centre = menuBar()->mapTo(this, r.center());
+        out += (first ? "\"" : ",\"") + action->objectName().toStdString() + "\":[" + std::to_string(centre.x()) + "," +
+               std::to_string(centre.y()) + "]";
+        first = false;
+    }
+    return out + "}}";
 }
 
 void MainWindow::syncMenus() {
@@ -282,6 +318,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (logWindow_) logWindow_->closeQuietly();
     connection_->close();
+    if (stateFile_) stateFile_->writeNow();
     QMainWindow::closeEvent(event);
 }
 

@@ -27,6 +27,7 @@ class ItemGridView;
 class KeyBroadcast;
 class LogWindow;
 class MessageGridView;
+class StateFile;
 class TabStrip;
 
 class MainWindow : public QMainWindow {
@@ -38,6 +39,7 @@ public:
 
     struct Options {
         QString broadcastDirectory;  // empty: the desktop user's
+        QString stateFile;           // a testing aid: keep the state in this file (empty: none)
     };
 
     explicit MainWindow(ServerAddress address, Options options = {}, QWidget* parent = nullptr);
@@ -54,6 +56,7 @@ public:
     QMenu* itemMenu() const { return itemMenu_; }
     LogWindow* logWindow() const { return logWindow_; }
     QLabel* statusLabel() const { return statusLabel_; }
+    StateFile* stateFile() const { return stateFile_; }
 
     // Drops the connection (if any) and connects again to the same server.
     void reconnect();
@@ -82,6 +85,7 @@ private:
     void armWakeTimer();
     void pumpSocket();
     void handleKey(const QKeyEvent& event);
+    std::string windowJson() const;
 
     ServerAddress address_;
     GlobalVars globals_;
@@ -101,6 +105,7 @@ private:
     QMenu* itemMenu_ = nullptr;
     LogWindow* logWindow_ = nullptr;
     QLabel* statusLabel_ = nullptr;
+    StateFile* stateFile_ = nullptr;
     QAction* mnutextbox_ = nullptr;
     QAction* mnudelay_ = nullptr;
     QAction* mnuviewlog_ = nullptr;

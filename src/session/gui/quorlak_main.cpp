@@ -8,6 +8,7 @@
 #include "session/gui/demo_server.h"
 #include "session/gui/main_window.h"
 #include "session/gui/start_dialog.h"
+#include "session/gui/stop_signals.h"
 
 using namespace quorlak;
 
@@ -40,12 +41,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("quorlak"));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
+    // Closing every window ends the program as the player's closing would.
+    watchStopSignals(&app, [] {
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    MainWindow::Options windowOptions;
+    windowOptions.stateFile = options.stateFile;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error:
             return report(options);
         case LaunchOptions::Mode::Connect:
-            openMainWindow(options.address);
+            openMainWindow(options.address, windowOptions);
             break;
         case LaunchOptions::Mode::Demo: {
             QString error;
@@ -54,18 +62,22 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "quorlak: %s\n", error.toLocal8Bit().constData());
                 return 1;
             }
-            openMainWindow(*address);
+            openMainWindow(*address, windowOptions);
             break;
         }
         case LaunchOptions::Mode::Dialog: {
             auto* dialog = new StartDialog;
             dialog->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(dialog, &StartDialog::connectRequested, [](const ServerAddress& address) {
-                openMainWindow(address);
+            QObject::connect(dialog, &StartDialog::connectRequested, [windowOptions](const ServerAddress& address) {
+                openMainWindow(address, windowOptions);
             });
             dialog->show();
             break;
         }
     }
-    return app.exec();
+    const int status = app.exec();
+    // Windows closed on the way out were only scheduled for deletion; their
+    // clean-up (the connection, the broadcast endpoint) must still run.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

@@ -1,0 +1,39 @@
+#include "session/gui/stop_signals.h"
+
+#include <QSocketNotifier>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace quorlak {
+
+namespace {
+
+int signalPair[2] = {-1, -1};
+
+void onStopSignal(int) {
+    // Only async-signal-safe work here; the event loop reads the other end.
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(signalPair[1], &byte, 1);
+}
+
+}  // namespace
+
+bool watchStopSignals(QObject* owner, std::function<void()> stop) {
+    if (signalPair[0] >= 0) return false;  // one watcher per process
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPair) != 0) return false;
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    if (::sigaction(SIGINT, &action, nullptr) != 0 || ::sigaction(SIGTERM, &action, nullptr) != 0) return false;
+    auto* notifier = new QSocketNotifier(signalPair[0], QSocketNotifier::Read, owner);
+    QObject::connect(notifier, &QSocketNotifier::activated, owner, [stop = std::move(stop)] {
+        char byte;
+        [[maybe_unused]] const ssize_t got = ::read(signalPair[0], &byte, 1);
+        stop();
+    });
+    return true;
+}
+
+}  // namespace quorlak

@@ -1,0 +1,51 @@
+#pragma once
+// One game per test: its own server, its own clients, its own private
+// runtime directory (so the key broadcast reaches only this test's clients).
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <deque>
+
+#include "e2e_support.h"
+
+namespace quorlak::e2e {
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString missing = missingDesktop();
+        if (!missing.isEmpty()) GTEST_SKIP() << missing.toStdString();
+        ASSERT_TRUE(dir.isValid());
+        server = std::make_unique<ServerProcess>(dir.path());
+        QString error;
+        ASSERT_TRUE(server->start(&error)) << error.toStdString();
+    }
+
+    void TearDown() override {
+        // Clients go before their server, so they never see it vanish.
+        clients.clear();
+        server.reset();
+    }
+
+    // A new client window, connected; the first one at the screen's corner, the next beside it.
+    ClientWindow* openClient() {
+        const QString stateFile = dir.filePath(QStringLiteral("state-%1.json").arg(clients.size() + 1));
+        auto& client = clients.emplace_back(std::make_unique<ClientWindow>(dir.path(), stateFile));
+        QString error;
+        const QPoint at(static_cast<int>(clients.size() - 1) * 600, 0);
+        if (!client->start(server->port(), at, &error)) {
+            ADD_FAILURE() << error.toStdString();
+            return nullptr;
+        }
+        return client.get();
+    }
+
+    QTemporaryDir dir;  // private to this user (0700), as the broadcast wants
+    std::unique_ptr<ServerProcess> server;
+    std::deque<std::unique_ptr<ClientWindow>> clients;
+};
+
+inline QString text(const QJsonValue& v, const char* key) { return v.toObject()[QLatin1String(key)].toString(); }
+
+}  // namespace quorlak::e2e

@@ -1,0 +1,84 @@
+// Two players, each in a window of their own, on one server: what one does
+// reaches the other through the game, and the key broadcast drives both.
+
+#include <QJsonArray>
+
+#include "e2e_fixture.h"
+
+using namespace quorlak::e2e;
+
+namespace {
+
+// The message grid's first row of this kind, or -1.
+int findMessage(const QJsonObject& s, const QString& kind, const QString& words) {
+    const QJsonArray rows = gridRows(s, "gridmess");
+    for (int r = 0; r < rows.size(); ++r)
+        if (text(rows[r], "kind") == kind && text(rows[r], "text") == words) return r;
+    return -1;
+}
+
+}  // namespace
+
+TEST_F(EndToEnd, ASecondPlayerRaisesTheUserCountWithOneWarning) {
+    ClientWindow* ann = openClient();
+    ASSERT_TRUE(ann && ann->enterGame("Ann"));
+    ASSERT_TRUE(ann->waitForState([](const QJsonObject& s) { return s["lastusers"].toInt() == 1; }));
+    EXPECT_EQ(ann->lastState()["beeps"].toInt(), 0);
+
+    ClientWindow* bob = openClient();
+    ASSERT_TRUE(bob && bob->enterGame("Bob"));
+    EXPECT_TRUE(ann->waitForState([](const QJsonObject& s) { return s["lastusers"].toInt() == 2; }));
+    EXPECT_EQ(ann->lastState()["beeps"].toInt(), 1);
+    // Bob's first count is already two: nothing rose from one.
+    EXPECT_TRUE(bob->waitForState([](const QJsonObject& s) { return s["lastusers"].toInt() == 2; }));
+    EXPECT_EQ(bob->lastState()["beeps"].toInt(), 0);
+}
+
+TEST_F(EndToEnd, SelectingAMessageRowAnswersItsSender) {
+    ClientWindow* ann = openClient();
+    ASSERT_TRUE(ann && ann->enterGame("Ann"));
+    ClientWindow* bob = openClient();
+    ASSERT_TRUE(bob && bob->enterGame("Bob"));
+
+    ASSERT_TRUE(bob->type("say hi"));
+    ASSERT_TRUE(bob->keys({"Return"}));
+    ASSERT_TRUE(ann->waitForState([](const QJsonObject& s) { return findMessage(s, "R", "hi") >= 0; }));
+    const QJsonObject s = ann->lastState();
+    const int row = findMessage(s, "R", "hi");
+    EXPECT_EQ(text(gridRows(s, "gridmess")[row], "name"), "Bob" + QString(18, ' '));
+    const QJsonObject grid = s["gridmess"].toObject();
+    const int shownAt = row - grid["toprow"].toInt();
+    ASSERT_TRUE(shownAt >= 0 && shownAt * 16 + 16 <= grid["height"].toInt()) << "row " << row << " is not in view";
+
+    // A click on the sender's name (the newest row's message cell is already the current cell).
+    ASSERT_TRUE(ann->clickDisplay(QPoint(60, grid["top"].toInt() + shownAt * 16 + 8), 1));
+    QStringList answer = {"77,1", "80,0", "66,1", "79,0", "66,0"};
+    for (int i = 0; i < 18; ++i) answer << "32,0";
+    EXPECT_TRUE(server->waitForKeys(1, answer << "13,0")) << server->keysFrom(1).join(' ').toStdString();
+
+    // The server asks for the words; Bob gets them as a private message.
+    ASSERT_TRUE(ann->type("yo"));
+    ASSERT_TRUE(ann->keys({"Return"}));
+    EXPECT_TRUE(bob->waitForState([](const QJsonObject& s) { return findMessage(s, "P", "yo") >= 0; }));
+    const int got = findMessage(bob->lastState(), "P", "yo");
+    ASSERT_GE(got, 0);
+    EXPECT_TRUE(text(gridRows(bob->lastState(), "gridmess")[got], "name").startsWith("Ann "));
+    EXPECT_EQ(gridRows(bob->lastState(), "gridmess")[got].toObject()["color"].toString(), "#ff0000");
+}
+
+TEST_F(EndToEnd, TheBackQuoteDrivesBothClientsAtOnce) {
+    ClientWindow* ann = openClient();
+    ASSERT_TRUE(ann);
+    ClientWindow* bob = openClient();
+    ASSERT_TRUE(bob);
+
+    ASSERT_TRUE(ann->keys({"grave"}));
+    // Ann's own key, then the broadcast F in both windows.
+    EXPECT_TRUE(server->waitForKeys(1, {"192,0", "70,0"}));
+    EXPECT_TRUE(server->waitForKeys(2, {"70,0"}));
+    EXPECT_EQ(server->keysFrom(2), QStringList({"70,0"}));
+
+    ASSERT_TRUE(bob->keys({"grave"}));
+    EXPECT_TRUE(server->waitForKeys(2, {"70,0", "192,0", "70,0"})) << server->keysFrom(2).join(' ').toStdString();
+    EXPECT_TRUE(server->waitForKeys(1, {"192,0", "70,0", "70,0"})) << server->keysFrom(1).join(' ').toStdString();
+}
