@@ -65,8 +65,10 @@ if [[ "${QUORLAK_QUICK:-}" != 1 ]]; then
     for t in $targets; do
         corpus="$LOGS/corpus-$t"
         mkdir -p "$corpus"
+        seeds=()
+        [[ -d "$ROOT/fuzz/corpus/$t" ]] && seeds=("$ROOT/fuzz/corpus/$t")
         if "$FUZZ/$t" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=65536 -rss_limit_mb=2048 \
-            -timeout=10 -print_final_stats=0 "$corpus" "$ROOT/fuzz/corpus/$t" >"$LOGS/$t.log" 2>&1; then
+            -timeout=10 -print_final_stats=0 "$corpus" "${seeds[@]}" >"$LOGS/$t.log" 2>&1; then
             echo "fuzz $t: clean"
             passed=$((passed + 1))
         else

@@ -106,7 +106,7 @@ QStringList help()
     return {
         QStringLiteral("Keys and commands"),
         QStringLiteral("Arrows    walk; in a fight, try to flee"),
-        QStringLiteral("Enter     in a fight, attack the marked foe"),
+        QStringLiteral("Enter     in a fight, hit the marked foe"),
         QStringLiteral("n Enter   in a fight, attack foe n"),
         QStringLiteral("F7 then   1-6 pack, s status, S spells,"),
         QStringLiteral("          c company, a area, e everyone"),

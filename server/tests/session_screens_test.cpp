@@ -187,3 +187,13 @@ TEST(ListScreens, DrawnListsNeverHideTheClientsList)
     EXPECT_EQ(view.listMarks[5], "B");
     EXPECT_EQ(view.listMarks[1], "\u2022");
 }
+
+TEST_F(SessionScreens, EveryLineOfTheHelpAndTheListsFitsOnTheDisplay)
+{
+    joe.press(Vk::F1);
+    for (int key : {'S', 'C', 'A', 'E', '1', '2', '6'})
+        joe.listKey(key);
+    joe.listKey('S', KeyMask::Shift);
+    for (const TextLine& line : joe.view.texts)
+        EXPECT_LE(line.x + int(line.text.size()) * Layout::charWidth, 512) << line.text.toStdString();
+}

@@ -80,7 +80,7 @@ struct MessageGridModel : Revisioned {
 struct TabStripModel : Revisioned {
     bool visible = true;
     Geometry geometry{184, 424, 337, 25};
-    bool front = true;  // lies above the item grid
+    bool front = false;  // lies above the item grid (it starts beneath it)
     int selected = 1;   // 1..6
 };
 

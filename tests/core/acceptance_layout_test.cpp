@@ -243,6 +243,8 @@ TEST_F(LayoutAcceptance, FieldAt92And129GoesToTheLeftEdgeOnlyInInputMode) {
     EXPECT_EQ(integer("boxleft"), 108);  // the field itself stays beside its arrow
     recv(rec("cu", "(93,119)-(5,0)"));
     EXPECT_EQ(textbox()["left"].toInt(), 109);
+    recv(rec("cu", "(92,120)-(5,0)"));
+    EXPECT_EQ(textbox()["left"].toInt(), 108);
 }
 
 TEST_F(LayoutAcceptance, HidingForgetsTheBoxButLeavesTheArrowhead) {

@@ -84,6 +84,7 @@ TEST_F(Acceptance, FirstShowingLaysOutThePanelsAndLeavesTheOthersAsDesigned) {
     expectGeometry(messages, 0, 456, 513, 56, "gridmess");
     EXPECT_TRUE(messages["rows"].toArray().isEmpty());
     expectGeometry(s["tabstrip"].toObject(), 184, 424, 337, 25, "tabstrip");
+    EXPECT_FALSE(s["tabstrip"].toObject()["front"].toBool());  // the item grid lies above it as created
 
     const QJsonObject box = s["txtbox"].toObject();
     expectGeometry(box, 128, 136, 81, 18, "txtbox");

@@ -30,10 +30,11 @@ protected:
 
     // A new client window, connected; the first one at the screen's corner, the next beside it.
     ClientWindow* openClient() {
-        const QString stateFile = dir.filePath(QStringLiteral("state-%1.json").arg(clients.size() + 1));
+        ++opened;
+        const QString stateFile = dir.filePath(QStringLiteral("state-%1.json").arg(opened));
         auto& client = clients.emplace_back(std::make_unique<ClientWindow>(dir.path(), stateFile));
         QString error;
-        const QPoint at(static_cast<int>(clients.size() - 1) * 600, 0);
+        const QPoint at(opened % 2 == 1 ? 0 : 600, 0);
         if (!client->start(server->port(), at, &error)) {
             ADD_FAILURE() << error.toStdString();
             return nullptr;
@@ -44,6 +45,7 @@ protected:
     QTemporaryDir dir;  // private to this user (0700), as the broadcast wants
     std::unique_ptr<ServerProcess> server;
     std::deque<std::unique_ptr<ClientWindow>> clients;
+    int opened = 0;
 };
 
 inline QString text(const QJsonValue& v, const char* key) { return v.toObject()[QLatin1String(key)].toString(); }

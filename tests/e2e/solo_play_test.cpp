@@ -3,6 +3,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 
 #include "e2e_fixture.h"
 
@@ -179,6 +180,12 @@ TEST_F(EndToEnd, AnEncounterFillsTheLogWindow) {
     }));
     const QString logId = QString::number(ann->lastState()["window"].toObject()["logid"].toInteger());
     EXPECT_EQ(xdotool({"getwindowname", logId}), "encounter log");
+    // It opens beside the game, not over it.
+    const auto where = xdotool({"getwindowgeometry", "--shell", logId});
+    ASSERT_TRUE(where);
+    const auto x = QRegularExpression("^X=(\\d+)$", QRegularExpression::MultilineOption).match(*where);
+    ASSERT_TRUE(x.hasMatch()) << where->toStdString();
+    EXPECT_GE(x.captured(1).toInt(), 512);
     // Dark lines of text on the log's light page.
     QImage shot;
     EXPECT_TRUE(waitUntil([&] {
@@ -204,9 +211,8 @@ TEST_F(EndToEnd, AWideWindowStandsTheItemGridAtTheRightEdgeAndNarrowsBack) {
     })) << QJsonDocument(ann->lastState()["griditems"].toObject()).toJson().left(200).toStdString();
     // The item rows now show in the column right of the display.
     const QJsonObject window = ann->lastState()["window"].toObject();
-    const QImage wide = ClientWindow::shot(ann->windowId());
-    EXPECT_GT(countPixels(wide, QRect(window["displayx"].toInt() + 578, window["displayy"].toInt(), 222, 300), isCyan),
-              300);
+    const QRect column(window["displayx"].toInt() + 578, window["displayy"].toInt(), 222, 300);
+    EXPECT_TRUE(waitUntil([&] { return countPixels(ClientWindow::shot(ann->windowId()), column, isCyan) > 300; }));
 
     ASSERT_TRUE(ann->resize(narrowShot.width(), narrowShot.height()));
     EXPECT_TRUE(ann->waitForState([](const QJsonObject& s) {

@@ -32,6 +32,14 @@ TEST_F(EndToEnd, ASecondPlayerRaisesTheUserCountWithOneWarning) {
     // Bob's first count is already two: nothing rose from one.
     EXPECT_TRUE(bob->waitForState([](const QJsonObject& s) { return s["lastusers"].toInt() == 2; }));
     EXPECT_EQ(bob->lastState()["beeps"].toInt(), 0);
+
+    // Ann leaves and comes back: now Bob hears the count rise from one.
+    clients.pop_front();
+    ASSERT_TRUE(bob->waitForState([](const QJsonObject& s) { return s["lastusers"].toInt() == 1; }));
+    ClientWindow* again = openClient();
+    ASSERT_TRUE(again && again->enterGame("Ann"));
+    EXPECT_TRUE(bob->waitForState([](const QJsonObject& s) { return s["beeps"].toInt() == 1; }));
+    EXPECT_EQ(bob->lastState()["lastusers"].toInt(), 2);
 }
 
 TEST_F(EndToEnd, SelectingAMessageRowAnswersItsSender) {

@@ -94,6 +94,7 @@ TEST(CommandLine, TheClientExitsWithStatusTwoAndOneLineForABadAddress) {
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains(QLatin1String("--connect HOST:PORT")));
     EXPECT_TRUE(help.out.contains(QLatin1String("--demo")));
+    EXPECT_TRUE(help.out.contains(QLatin1String("--state-file FILE")));
 }
 
 #ifdef QUORLAK_HAVE_SERVER

@@ -142,6 +142,24 @@ TEST_F(ConnectedWindow, TheTextBoxEditsLocallyAndSendsOnEnter) {
     EXPECT_TRUE(window->focusSink()->hasFocus());
 }
 
+TEST_F(ConnectedWindow, EachNewInputFieldGivesTheKeysBackToTheTextBox) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    window->menuBar()->findChild<QAction*>(QStringLiteral("mnutextbox"))->trigger();
+    server.send("cu(40,300)-(12,0)\x1f");
+    EntryBox* box = window->entryBox();
+    ASSERT_TRUE(waitUntil([box] { return box->isVisible() && box->hasFocus(); }));
+
+    // Answering the prompt by a click on the item grid leaves the keys with the sink...
+    QTest::mouseClick(window->itemGrid()->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
+    ASSERT_TRUE(window->focusSink()->hasFocus());
+    // ...until the server opens the next field: typing goes into the box again.
+    server.send("cu(40,300)-(12,0)\x1f");
+    EXPECT_TRUE(waitUntil([box] { return box->hasFocus(); }));
+    QTest::keyClick(window->windowHandle(), 'x');
+    EXPECT_EQ(box->text(), QStringLiteral("x"));
+}
+
 TEST_F(ConnectedWindow, RightClickOnTheItemGridOffersTheItemActions) {
     QWidget* viewport = window->itemGrid()->viewport();
     const QModelIndex before = window->itemGrid()->currentIndex();
@@ -166,8 +184,14 @@ TEST_F(ConnectedWindow, OnlyADoubleClickOnTheBareDisplayFreezesIt) {
     QTest::mouseDClick(window->tabStrip(), Qt::LeftButton, {}, window->tabStrip()->tabRect(1).center());
     QTest::mouseDClick(window->itemGrid()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     EXPECT_FALSE(window->core().state().frozen);
+    EXPECT_FALSE(window->frozenLabel()->isVisible());
     QTest::mouseDClick(window->display(), Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_TRUE(window->core().state().frozen);
+    // The status line says why nothing moves, until the next double-click.
+    EXPECT_TRUE(window->frozenLabel()->isVisible());
+    QTest::mouseDClick(window->display(), Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(window->core().state().frozen);
+    EXPECT_FALSE(window->frozenLabel()->isVisible());
 }
 
 TEST_F(ConnectedWindow, PointerMovesOverAPanelAreNotMovesOverTheBareDisplay) {

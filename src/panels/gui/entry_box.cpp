@@ -28,10 +28,9 @@ void EntryBox::sync() {
         if (this->text() != text) setText(text);
     }
     if (isVisibleTo(parentWidget()) != model_.visible) setVisible(model_.visible);
-    if (shownFocused_ != model_.focused) {
-        shownFocused_ = model_.focused;
-        if (model_.focused && model_.visible) setFocus(Qt::OtherFocusReason);
-    }
+    // The box asks for the keys at every new input field, also when a click on
+    // a panel has handed them to the focus sink since the last one.
+    if (model_.focused && model_.visible && !hasFocus()) setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace quorlak

@@ -23,7 +23,6 @@ private:
     const TextBoxModel& model_;
     std::optional<uint64_t> shownRevision_;
     std::optional<std::string> shownText_;
-    std::optional<bool> shownFocused_;
 };
 
 }  // namespace quorlak

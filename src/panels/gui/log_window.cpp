@@ -64,7 +64,7 @@ void LogWindow::sync() {
             show();
             raise();
             // Filled while hidden: open at the newest lines, so that new ones keep being followed.
-//X
+            text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
         } else {
             quiet_ = true;
             hide();

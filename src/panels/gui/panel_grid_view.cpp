@@ -64,7 +64,7 @@ PanelGridView::PanelGridView(QWidget* parent) : QTableView(parent) {
     pal.setColor(QPalette::Highlight, QColor(0x30, 0x30, 0x70));
     pal.setColor(QPalette::HighlightedText, Qt::white);
     setPalette(pal);
-//X
+    setItemDelegate(new OwnColourDelegate(this));
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #404040; }"));
 
     QFont f = font();

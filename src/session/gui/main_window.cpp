@@ -47,6 +47,11 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     statusLabel_ = new QLabel(this);
     statusLabel_->setObjectName(QStringLiteral("connectionStatus"));
     statusBar()->addWidget(statusLabel_, 1);
+    // A double-click freezes the display; without a word the game would just seem stuck.
+    frozenLabel_ = new QLabel(QStringLiteral("Frozen: double-click the display to go on"), this);
+    frozenLabel_->setObjectName(QStringLiteral("frozenNote"));
+    frozenLabel_->hide();
+    statusBar()->addPermanentWidget(frozenLabel_);
     statusBar()->setSizeGripEnabled(true);
 
     wakeTimer_.setSingleShot(true);
@@ -207,6 +212,7 @@ void MainWindow::afterEvent() {
     syncMenus();
     syncLog();
     syncSound();
+    syncFrozen();
     armWakeTimer();
     if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
     if (stateFile_) stateFile_->changed();
@@ -278,6 +284,11 @@ void MainWindow::syncSound() {
     const bool due = host_.takeBeepDue();
     if (core_->beeps() > shownBeeps_ || due) sound_.play();
     shownBeeps_ = core_->beeps();
+}
+
+void MainWindow::syncFrozen() {
+    const bool frozen = core_->state().frozen;
+    if (frozenLabel_->isVisibleTo(this) != frozen) frozenLabel_->setVisible(frozen);
 }
 
 void MainWindow::armWakeTimer() {

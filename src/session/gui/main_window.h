@@ -56,6 +56,7 @@ public:
     QMenu* itemMenu() const { return itemMenu_; }
     LogWindow* logWindow() const { return logWindow_; }
     QLabel* statusLabel() const { return statusLabel_; }
+    QLabel* frozenLabel() const { return frozenLabel_; }
     StateFile* stateFile() const { return stateFile_; }
 
     // Drops the connection (if any) and connects again to the same server.
@@ -82,6 +83,7 @@ private:
     void syncZOrder();
     void syncLog();
     void syncSound();
+    void syncFrozen();
     void armWakeTimer();
     void pumpSocket();
     void handleKey(const QKeyEvent& event);
@@ -105,6 +107,7 @@ private:
     QMenu* itemMenu_ = nullptr;
     LogWindow* logWindow_ = nullptr;
     QLabel* statusLabel_ = nullptr;
+    QLabel* frozenLabel_ = nullptr;  // says why nothing moves while frozen
     StateFile* stateFile_ = nullptr;
     QAction* mnutextbox_ = nullptr;
     QAction* mnudelay_ = nullptr;
@@ -117,7 +120,7 @@ private:
 
     std::optional<uint64_t> shownMenus_;
     std::optional<uint64_t> shownWindow_;
-    std::optional<bool> shownFront_;
+    std::optional<bool> shownFront_{false};  // as created: the item grid lies above the tab strip
     int shownBeeps_ = 0;
 
     // A key event reaches the filter again for each parent it is passed to.
