@@ -1,4 +1,5 @@
-// The drawing records and their side duties on the panels.
+// Drawing records at their edges: rejected arguments, the item mark's limits, and
+// damage reported through the core. The ordinary cases run through the replay driver.
 #include <gtest/gtest.h>
 
 #include "display_rig.h"
@@ -10,103 +11,16 @@ using namespace quorlak::test;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
-constexpr QRgb kRedPen = 0xffff0000;
-
 using DrawingRecords = DisplayRig;
 
-TEST_F(DrawingRecords, ClearScreenHidesTheBoxSoXxxReturnsToTheOrigin) {
+TEST_F(DrawingRecords, ArgumentsGetcoordsRejectsAreIgnored) {
     state.textboxmode = true;
-    feed("cu(40,300)-(12,0)");
-    ASSERT_TRUE(box.visible);
-    canvas.fillBox(0, 0, 511, 511, kWhite);
-    feed("cs\x1f" "lc(9,9)\x1f" "cuXXX");
-    EXPECT_EQ(countAll(kBlack), 512 * 512);
+    feed("lc(30,40)\x1f" "lc(5)\x1f" "ps(99999,1)\x1f" "fx7\x1f" "cr\x1f" "ce5\x1f" "cu(7)");
+    EXPECT_EQ(canvas.currentX, 30);
+    EXPECT_EQ(canvas.currentY, 40);
+    EXPECT_EQ(countAll(kOrangeFore), 0);
     EXPECT_FALSE(box.visible);
     EXPECT_EQ(state.boxleft, 0);
-    EXPECT_EQ(canvas.currentX, 0);
-    EXPECT_EQ(canvas.currentY, 0);
-}
-
-TEST_F(DrawingRecords, LocatePointLineBoxFillAndCircle) {
-    feed("lc(30,40)");
-    EXPECT_EQ(canvas.currentX, 30);
-    EXPECT_EQ(canvas.currentY, 40);
-    EXPECT_EQ(countAll(kOrangeFore), 0);
-
-    feed("ps(5,6)");
-    EXPECT_EQ(px(5, 6), kOrangeFore);
-    feed("ln(10,20)-(10,30)");
-    EXPECT_EQ(count(kOrangeFore, 10, 20, 10, 30), 11);
-    feed("bx(50,50)-(60,60)");
-    EXPECT_EQ(count(kOrangeFore, 50, 50, 60, 60), 40);
-    feed("fx(100,100)-(120,110)");
-    EXPECT_TRUE(allOf(kOrangeFore, 100, 100, 120, 110));
-    feed("ce(300,300),30");
-    EXPECT_EQ(px(330, 300), kOrangeFore);
-    EXPECT_EQ(px(300, 300), kBlack);
-    EXPECT_EQ(canvas.currentX, 300);
-}
-
-TEST_F(DrawingRecords, CircleRadiusComesFromEarlierInTheSameChunkOnly) {
-    feed("ln(0,0)-(20,0)\x1f" "ce(100,100)");
-    EXPECT_EQ(px(120, 100), kOrangeFore);
-    feed("ce(300,300)");  // a new chunk: radius 0, the centre alone
-    EXPECT_EQ(px(300, 300), kOrangeFore);
-    EXPECT_EQ(count(kOrangeFore, 290, 290, 310, 310), 1);
-}
-
-TEST_F(DrawingRecords, ArgumentsGetcoordsRejectsAreIgnored) {
-    feed("lc(30,40)\x1f" "lc(5)\x1f" "ps(99999,1)\x1f" "fx7\x1f" "cr\x1f" "ce5");
-    EXPECT_EQ(canvas.currentX, 30);
-    EXPECT_EQ(canvas.currentY, 40);
-    EXPECT_EQ(countAll(kOrangeFore), 0);
-}
-
-TEST_F(DrawingRecords, LineUnderASlotReprintsItInRedAfterTheGameBegan) {
-    state.cdseen = true;
-    // Slots printed far from the band, so their text and the lines do not overlap.
-    for (int k = 1; k <= 4; ++k) {
-        state.slottext[k] = "IIII";
-        state.slotx[k] = int16_t(100 * k);
-        state.sloty[k] = 300;
-    }
-    const struct {
-        const char* record;
-        int slot;
-    } cases[] = {{"ln(10,130)-(60,130)", 1},
-                 {"ln(99,140)-(60,140)", 2},
-                 {"ln(100,123)-(160,125)", 3},
-                 {"ln(150,136)-(200,145)", 4}};
-    for (const auto& c : cases) {
-        canvas.clear();
-        canvas.foreColor = kOrangeFore;
-        feed(c.record);
-        EXPECT_EQ(canvas.foreColor, kRedPen) << c.record;
-        EXPECT_EQ(countAll(kOrangeFore), 0) << c.record;
-        for (int k = 1; k <= 4; ++k) {
-            const int red = count(kRedPen, 100 * k, 295, 100 * k + 31, 311);
-            if (k == c.slot) EXPECT_GT(red, 0) << c.record;
-            else EXPECT_EQ(red, 0) << c.record << " slot " << k;
-        }
-    }
-    feed("ps(400,20)");  // the red stays
-    EXPECT_EQ(px(400, 20), kRedPen);
-}
-
-TEST_F(DrawingRecords, LineOutsideTheBandOrBeforeTheGameBeganIsPlain) {
-    state.slottext[1] = "IIII";
-    state.slotx[1] = 100;
-    state.sloty[1] = 300;
-    feed("ln(10,130)-(200,130)");  // no "cd" yet
-    EXPECT_EQ(canvas.foreColor, kOrangeFore);
-    EXPECT_EQ(count(kOrangeFore, 10, 130, 200, 130), 191);
-    EXPECT_EQ(countAll(kRedPen), 0);
-
-    state.cdseen = true;
-    feed("ln(10,120)-(10,130)\x1f" "ln(10,130)-(10,146)");
-    EXPECT_EQ(canvas.foreColor, kOrangeFore);
-    EXPECT_EQ(countAll(kRedPen), 0);
 }
 
 TEST_F(DrawingRecords, SmallBoxLowDownMarksTheItemRowInstead) {
@@ -142,57 +56,6 @@ TEST_F(DrawingRecords, ItemMarkNeedsARowThatExists) {
     state.itemnum = 98;
     feed("fx(300,250)-(310,258)");
     EXPECT_EQ(items.rows[97].mark, kBullet);
-}
-
-TEST_F(DrawingRecords, ClearRectFillsWithTheBackgroundInclusive) {
-    canvas.fillBox(0, 0, 511, 511, kWhite);
-    feed("cr(10,20)-(30,25)");
-    EXPECT_TRUE(allOf(kBlack, 10, 20, 30, 25));
-    EXPECT_EQ(countAll(kBlack), 21 * 6);
-}
-
-TEST_F(DrawingRecords, ClearRectAt255ClearsTheChestPlace) {
-    canvas.fillBox(0, 0, 511, 511, kWhite);
-    feed("cr(255,0)-(0,0)");
-    EXPECT_TRUE(allOf(kBlack, 180, 40, 221, 69));
-    EXPECT_EQ(countAll(kBlack), 42 * 30);
-    EXPECT_EQ(px(255, 0), kWhite);
-}
-
-TEST_F(DrawingRecords, ClearRectSpecialCasesInTheirOrder) {
-    tabs.visible = false;
-    state.expstart = 100;
-    state.logging = true;
-    feed("cr(221,436)-(300,440)");  // the tab strip row wins over x 221
-    EXPECT_TRUE(tabs.visible);
-    EXPECT_EQ(state.expstart, 100);
-    EXPECT_TRUE(state.logging);
-
-    canvas.fillBox(0, 0, 511, 511, kWhite);
-    feed("cr(255,436)-(260,440)");  // and over x 255: the rectangle is kept
-    EXPECT_TRUE(allOf(kBlack, 255, 436, 260, 440));
-    EXPECT_EQ(px(200, 50), kWhite);
-
-    feed("cr(221,0)-(221,0)");
-    EXPECT_EQ(state.expstart, 0);
-    EXPECT_FALSE(state.logging);
-    EXPECT_EQ(px(221, 0), kBlack);
-}
-
-TEST_F(DrawingRecords, ClearRectHidesTheBoxStrictlyInsideIt) {
-    state.textboxmode = true;
-    feed("cu(90,90)-(5,0)");  // box at (106, 90)
-    feed("cr(106,50)-(150,150)");  // on the left edge: stays
-    EXPECT_TRUE(box.visible);
-    feed("cr(50,90)-(150,150)");  // on the top edge: stays
-    EXPECT_TRUE(box.visible);
-    feed("cr(105,89)-(107,91)");
-    EXPECT_FALSE(box.visible);
-    EXPECT_EQ(state.boxleft, 0);
-
-    feed("cu(184,45)-(5,0)");  // box at (200, 45), inside the chest place
-    feed("cr(255,0)-(0,0)");
-    EXPECT_FALSE(box.visible);
 }
 
 // The same records arriving through the whole core reach the display.

@@ -29,19 +29,6 @@ TEST(CreatureNames, SubstitutedInOrderAndExactCase) {
     EXPECT_EQ(renamed(""), "");
 }
 
-TEST_F(InterpreterTest, EncounterLinePrintedWhiteAndLoggedWhileLogging) {
-    std::string text = "1 Arctic Wolf";
-    EXPECT_TRUE(feed(100, kBandY, text));
-    EXPECT_EQ(text, "1 Furry Husky");
-    EXPECT_EQ(canvas.foreColor, kWhite);
-    EXPECT_FALSE(log.exists);  // not logging: the window is not even created
-
-    state.logging = true;
-    feed(100, 92, "The Wolves flee");
-    feed(100, 192, "");
-    EXPECT_EQ(log.text, "The Huskies flee\r\n\r\n");
-}
-
 TEST_F(InterpreterTest, SlotLinesRememberTextAndPosition) {
     EXPECT_TRUE(feed(30.5f, 130.5f, "3 Arctic Bear"));
     EXPECT_EQ(state.slottext[3], "3 Furry Bear");
@@ -54,17 +41,6 @@ TEST_F(InterpreterTest, SlotLinesRememberTextAndPosition) {
     for (const char* text : {"5 Orc", "0 Orc", "Orc", ""}) feed(99, 99, text);
     for (int slot : {0, 1, 2}) EXPECT_EQ(state.slottext[slot], "") << slot;
     EXPECT_EQ(state.slottext[3], "3 Furry Bear");
-}
-
-TEST_F(InterpreterTest, DrainedLineBecomesRedMessageWithoutUserCount) {
-    feed(100, kBandY, "1 user");
-    EXPECT_TRUE(feed(100, kBandY, "5 users drained"));
-    EXPECT_EQ(canvas.foreColor, kWhite);
-    ASSERT_EQ(messages.rows.size(), 1u);
-    EXPECT_EQ(messages.rows[0].text, "5 users drained");
-    EXPECT_EQ(messages.rows[0].color, kRed);
-    EXPECT_EQ(state.lastusers, 1);
-    EXPECT_EQ(host.beeps, 0);
 }
 
 TEST_F(InterpreterTest, WarningWhenUsersRiseFromOne) {

@@ -38,21 +38,6 @@ protected:
 
 }  // namespace
 
-TEST_F(KeySending, GroupsAtMostTenItemsPerWrite) {
-    sender.sendkey(65, 0);
-    sender.sendkeys("");
-    sender.sendkeys("aA1");
-    sender.sendkeys("ab", true);
-    EXPECT_EQ(writes, (Writes{" 65, 0", " 65, 0 65, 1 49, 0", " 65, 0", " 66, 0"}));
-    writes.clear();
-    sender.sendkeys("0123456789");
-    sender.sendkeys("0123456789a");
-    EXPECT_EQ(writes, (Writes{items("0123456789"), items("0123456789"), items("a")}));
-    writes.clear();
-    sender.sendkeys("\xe9\x9a!");
-    EXPECT_EQ(writes, (Writes{" 201, 0 138, 0 33, 0"}));
-}
-
 TEST_F(KeySending, LongPasteIsSentWholeInTens) {
     std::string paste;
     for (int i = 0; i < 1003; ++i) paste += static_cast<char>('a' + i % 26);
@@ -64,33 +49,6 @@ TEST_F(KeySending, LongPasteIsSentWholeInTens) {
     EXPECT_EQ(writes.back(), items(paste.substr(1000)));
 }
 
-TEST_F(KeySending, HiddenBoxNeverPacesAndSendkeyNeverStartsAGap) {
-    sender.sendkeys("12");
-    sender.sendkeys("34");
-    box.visible = true;
-    sender.sendkey(27, 0);
-    sender.sendkey(33, 0);
-    EXPECT_EQ(writes, (Writes{items("12"), items("34"), " 27, 0", " 33, 0"}));
-    EXPECT_EQ(sender.nextWake(), std::nullopt);
-}
-
-TEST_F(KeySending, VisibleBoxSpacesWritesByMoreThanTwoTenths) {
-    box.visible = true;
-    clock.now = 1000;
-    sender.sendkeys(std::string(25, 'x'));
-    EXPECT_EQ(writes.size(), 1u);
-    EXPECT_EQ(sender.nextWake(), 1201);
-    advanceTo(1200);  // exactly 0.2 s is not enough
-    EXPECT_EQ(writes.size(), 1u);
-    advanceTo(1201);
-    EXPECT_EQ(writes.size(), 2u);
-    EXPECT_EQ(sender.nextWake(), 1402);
-    advanceTo(1402);
-    EXPECT_EQ(writes.size(), 3u);
-    EXPECT_TRUE(sender.idle());
-    EXPECT_EQ(sender.nextWake(), std::nullopt);
-}
-
 TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
     box.visible = true;
     clock.now = 10.25;
@@ -100,28 +58,6 @@ TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
     EXPECT_EQ(writes.size(), 1u);
     advanceTo(211);
     EXPECT_EQ(writes.size(), 2u);
-}
-
-TEST_F(KeySending, HandlerInsideAWaitWritesAtOnceAndTheWaitingOneGoesOnAfterIt) {
-    box.visible = true;
-    sender.beginHandler();
-    sender.sendkeys("hello world!");  // two writes
-    sender.sendkey(13, 0);            // the same handler's Enter
-    int restarts = 0;
-    sender.then([&] { ++restarts; });
-    advanceTo(150);
-    sender.beginHandler();  // another handler meanwhile
-    sender.sendkey(27, 0);
-    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0"}));
-    advanceTo(201);
-    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0", items("d!")}));
-    advanceTo(401);
-    EXPECT_EQ(writes.size(), 3u);  // the last write of the string has its gap too
-    EXPECT_EQ(restarts, 0);
-    advanceTo(402);
-    EXPECT_EQ(writes, (Writes{items("hello worl"), " 27, 0", items("d!"), " 13, 0"}));
-    EXPECT_EQ(restarts, 1);
-    EXPECT_TRUE(sender.idle());
 }
 
 TEST_F(KeySending, InnerHandlerWithItsOwnGapHoldsTheOuterOneUntilItIsDone) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "interpreter_fixture.h"
@@ -10,8 +11,6 @@ using namespace quorlak;
 using quorlak::test::InterpreterTest;
 
 namespace {
-
-constexpr float kMessageY = 500;
 
 // A talk line: kind letter, blank, the sender padded to 21 characters, the words.
 std::string talk(char kind, const std::string& name, const std::string& words) {
@@ -34,33 +33,6 @@ MessageRow withText(std::string text) {
 
 }  // namespace
 
-TEST_F(InterpreterTest, MessageLineBecomesRowAndIsNotPrinted) {
-    std::string text = ">" + talk('G', "Rolf", "hello all");
-    canvas.foreColor = kYellow;
-    EXPECT_FALSE(feed(10, kMessageY, text));
-    EXPECT_EQ(text, talk('G', "Rolf", "hello all"));  // first character removed
-    ASSERT_EQ(messages.rows.size(), 1u);
-    EXPECT_EQ(messages.rows[0].line, text);
-    EXPECT_TRUE(messages.visible);
-    EXPECT_EQ(canvas.foreColor, kYellow);  // the message band sets no colour
-}
-
-TEST_F(InterpreterTest, RepeatedMessageIsPrintedInsteadOfAdded) {
-    EXPECT_FALSE(feed(0, kMessageY, "xsame"));
-    std::string again = "ysame";
-    EXPECT_TRUE(feed(0, kMessageY, again));
-    EXPECT_EQ(again, "same");
-    EXPECT_EQ(messages.rowCount(), 1);
-}
-
-TEST_F(InterpreterTest, RepeatCheckLooksFourRowsBack) {
-    for (const char* line : {"xa", "xb", "xc", "xd"}) feed(0, kMessageY, line);
-    EXPECT_TRUE(feed(0, kMessageY, "xa"));  // four back: still seen
-    feed(0, kMessageY, "xe");
-    EXPECT_FALSE(feed(0, kMessageY, "xa"));  // five back: added again
-    EXPECT_EQ(messages.rowCount(), 6);
-}
-
 TEST(MessageGrid, RepeatCheckWithFewRows) {
     MessageGridModel grid;
     EXPECT_FALSE(repeatsRecentRow(grid, ""));
@@ -70,17 +42,6 @@ TEST(MessageGrid, RepeatCheckWithFewRows) {
     EXPECT_TRUE(repeatsRecentRow(grid, "two"));
     EXPECT_FALSE(repeatsRecentRow(grid, "One"));
     EXPECT_FALSE(repeatsRecentRow(grid, "two "));
-}
-
-TEST(MessageGrid, TopRowKeepsNewRowThird) {
-    MessageGridModel grid;
-    appendMessageRow(grid, {});
-    EXPECT_EQ(grid.toprow, 0);
-    EXPECT_EQ(grid.row, 0);
-    for (int i = 0; i < 4; ++i) appendMessageRow(grid, {});
-    EXPECT_EQ(grid.toprow, 2);
-    EXPECT_EQ(grid.row, 4);
-    EXPECT_EQ(grid.col, 3);
 }
 
 TEST(MessageGrid, OldestRowsDropBeyondBound) {
@@ -112,61 +73,24 @@ TEST(MessageGrid, LongRowsDropBeyondByteBound) {
     EXPECT_EQ(grid.row, 6);
 }
 
-TEST(MessageSplit, TalkLinesByKind) {
-    const std::string name = "Rolf the Red         ";  // 21 characters
-    MessageRow row = splitMessage(talk('G', "Rolf the Red", "meet at the gate"), kCyan);
-    EXPECT_EQ(row.kind, "G");
-    EXPECT_EQ(row.name, name);
-    EXPECT_EQ(row.text, "meet at the gate");
-    EXPECT_EQ(row.color, kCyan);
-
-    EXPECT_EQ(splitMessage(talk('R', "x", "y"), 0xff010203).color, 0xff010203u);  // the list grid's colour
-    EXPECT_EQ(splitMessage(talk('P', "x", "y"), kCyan).color, kRed);
-    row = splitMessage(talk('X', "x", "y"), kCyan);
-    EXPECT_EQ(row.kind, "X");
-    EXPECT_FALSE(row.color.has_value());
-
-    row = splitMessage("G Bob", kCyan);  // shorter than the name field
-    EXPECT_EQ(row.name, "Bob");
-    EXPECT_EQ(row.text, "");
-}
-
-TEST(MessageSplit, ApostropheTreasureAndOtherLines) {
-    MessageRow row = splitMessage("'G hello", kCyan);
-    EXPECT_EQ(row.text, "'G hello");
-    EXPECT_EQ(row.kind, "");
-    EXPECT_EQ(row.color, kGreen);
-
-    row = splitMessage(std::string(23, ' ') + "a golden ring", kCyan);
-    EXPECT_EQ(row.kind, "I");
-    EXPECT_EQ(row.name, "Treasure");
-    EXPECT_EQ(row.text, "a golden ring");
-    EXPECT_EQ(row.color, kCyan);
-
-    row = splitMessage(std::string(23, ' '), kCyan);
-    EXPECT_EQ(row.kind, "I");
-    EXPECT_EQ(row.text, "");
-
-    for (const std::string& line : {std::string(10, ' '), std::string("Welcome"), std::string(""), std::string("G")}) {
-        row = splitMessage(line, kCyan);
-        EXPECT_EQ(row.kind, "") << line;
-        EXPECT_EQ(row.text, line);
-        EXPECT_EQ(row.color, kMagenta) << line;
+// Lines too short for their fields, and the colour a room line takes from the list grid.
+TEST(MessageSplit, ShortLinesAndColours) {
+    struct Case {
+        std::string line, kind, name, text;
+        std::optional<QRgb> color;
+    };
+    const Case cases[] = {
+        {"G Bob", "G", "Bob", "", kCyan},
+        {talk('R', "x", "y"), "R", "x" + std::string(20, ' '), "y", 0xff010203},
+        {std::string(23, ' '), "I", "Treasure", "", 0xff010203},
+        {"G", "", "", "G", kMagenta},
+        {"", "", "", "", kMagenta},
+    };
+    for (const Case& c : cases) {
+        const MessageRow row = splitMessage(c.line, c.kind == "G" ? kCyan : 0xff010203);
+        EXPECT_EQ(row.kind, c.kind) << c.line;
+        EXPECT_EQ(row.name, c.name) << c.line;
+        EXPECT_EQ(row.text, c.text) << c.line;
+        EXPECT_EQ(row.color, c.color) << c.line;
     }
-}
-
-TEST_F(InterpreterTest, MessaddFillsOnlyTheMessageCell) {
-    messages.visible = false;
-    interpreter.messadd("alarm", kRed);
-    ASSERT_EQ(messages.rows.size(), 1u);
-    const MessageRow& row = messages.rows[0];
-    EXPECT_EQ(row.line, "");
-    EXPECT_EQ(row.kind, "");
-    EXPECT_EQ(row.text, "alarm");
-    EXPECT_EQ(row.color, kRed);
-    EXPECT_FALSE(messages.visible);
-
-    // An empty message line matches the empty line of that row, so it is printed.
-    EXPECT_TRUE(feed(0, kMessageY, "x"));
-    EXPECT_EQ(messages.rowCount(), 1);
 }

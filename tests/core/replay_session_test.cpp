@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QFont>
-#include <algorithm>
 #include <string>
 
 #include "replay/replay_session.h"
@@ -12,8 +11,6 @@
 using namespace quorlak;
 
 namespace {
-
-const std::string kKeepAlive("\0\0", 2);
 
 class ReplaySessionTest : public ::testing::Test {
 protected:
@@ -31,40 +28,11 @@ protected:
     }
     float currentX() { return session().core().canvas().currentX; }
     const std::vector<std::string>& sent() { return session().host().sent(); }
-    long count(const std::string& write) { return std::count(sent().begin(), sent().end(), write); }
 
     std::unique_ptr<ReplaySession> session_;
 };
 
 }  // namespace
-
-TEST_F(ReplaySessionTest, PauseEndsOnlyWhenStrictlyMoreThanItsTimeHasPassed) {
-    session().receiveFile("pz500\x1flc(30,40)\x1f");
-    run(R"({"advance": 500})");
-    EXPECT_TRUE(session().core().holding());
-    EXPECT_EQ(currentX(), 0);
-    run(R"({"advance": 1})");
-    EXPECT_FALSE(session().core().holding());
-    EXPECT_EQ(currentX(), 30);
-    EXPECT_EQ(session().now(), 501);
-}
-
-TEST_F(ReplaySessionTest, KeepAliveFollowsTheVirtualClock) {
-    run(R"({"advance": 64999})");
-    EXPECT_EQ(count(kKeepAlive), 0);
-    run(R"({"advance": 1})");
-    EXPECT_EQ(count(kKeepAlive), 1);
-    run(R"({"advance": 130000})");
-    EXPECT_EQ(count(kKeepAlive), 3);
-    EXPECT_EQ(session().core().timerDue(), 260000);
-
-    // A key restarts it: the next tick is a full interval after the key.
-    run(R"({"keydown": 65, "mask": 0})");
-    run(R"({"advance": 64999})");
-    EXPECT_EQ(count(kKeepAlive), 3);
-    run(R"({"advance": 1})");
-    EXPECT_EQ(count(kKeepAlive), 4);
-}
 
 TEST_F(ReplaySessionTest, InputBehindAPauseRunsAfterItInArrivalOrder) {
     session(1).receiveFile("pz100\x1flc(1,1)\x1f");
@@ -107,27 +75,6 @@ TEST_F(ReplaySessionTest, LongStreamInOneByteChunksBehindAPauseLosesNothing) {
     EXPECT_TRUE(session().core().state().rxtail.empty());
 }
 
-TEST_F(ReplaySessionTest, BroadcastRunsRightAfterTheKeyWithItsModifiers) {
-    run(R"({"keydown": 192, "mask": 1, "char": 126})");
-    run(R"({"char": 58})");
-    run(R"({"broadcast_in": 70})");
-    EXPECT_EQ(sent(), std::vector<std::string>({" 192, 1", " 70, 1", " 79, 0", " 70, 0"}));
-}
-
-TEST_F(ReplaySessionTest, ClipboardAndConnectionChangeAtOnce) {
-    run(R"({"clipboard": "ab"})");
-    run(R"({"keydown": 86, "mask": 2, "char": 22})");
-    EXPECT_EQ(sent(), std::vector<std::string>({" 86, 2", " 65, 0 66, 0"}));
-
-    run(R"({"connection": "closed"})");
-    run(R"({"keydown": 65, "mask": 0})");
-    run(R"({"advance": 70000})");
-    EXPECT_EQ(sent().size(), 2u);
-    run(R"({"connection": "open"})");
-    run(R"({"keydown": 66, "mask": 0})");
-    EXPECT_EQ(sent().back(), " 66, 0");
-}
-
 TEST_F(ReplaySessionTest, UnreadableReceivedFileIsAnError) {
     ScriptEvent ev;
     ev.kind = ScriptEvent::Kind::RecvFile;
@@ -135,14 +82,4 @@ TEST_F(ReplaySessionTest, UnreadableReceivedFileIsAnError) {
     std::string error;
     EXPECT_FALSE(session().run(ev, error));
     EXPECT_NE(error.find("stream.bin"), std::string::npos);
-}
-
-TEST_F(ReplaySessionTest, ResizeAtStartLaysOutThePanels) {
-    session_ = std::make_unique<ReplaySession>(Pictures{}, QFont(), 1024, 700);
-    const auto& window = session_->core().window();
-    EXPECT_EQ(window.clientWidth, 1024);
-    EXPECT_EQ(window.clientHeight, 700);
-    // The item grid leaves the display area when the window is wide.
-    EXPECT_GE(session_->core().items().geometry.left, 512);
-    EXPECT_EQ(session_->core().items().geometry.height, 700);
 }

@@ -113,26 +113,6 @@ TEST_F(ReplayState, HasEveryNamedFieldWithItsType) {
     EXPECT_TRUE(s.value("timer").toObject().value("due").isDouble());
 }
 
-TEST_F(ReplayState, ValuesFollowTheClient) {
-    const QJsonObject s = state();
-    const ClientCore& core = session_.core();
-    EXPECT_EQ(s.value("currentx").toDouble(), core.canvas().currentX);
-    EXPECT_EQ(s.value("currenty").toDouble(), core.canvas().currentY);
-    EXPECT_EQ(s.value("cdseen").toBool(), core.state().cdseen);
-    EXPECT_EQ(s.value("timer").toObject().value("due").toDouble(), core.timerDue());
-
-    // The marked row: the bullet as itself, the line's bytes one character each.
-    const QJsonObject row = s.value("griditems").toObject().value("rows").toArray().at(0).toObject();
-    EXPECT_EQ(row.value("mark").toString(), QString(QChar(0x2022)));
-    EXPECT_EQ(row.value("text").toString(), QString::fromLatin1(core.items().rows[0].text));
-    EXPECT_TRUE(row.value("bold").toBool());
-
-    QStringList sent;
-    for (const auto& w : session_.host().sent()) sent << QString::fromLatin1(w);
-    EXPECT_EQ(s.value("sent").toVariant().toStringList(), sent);
-    EXPECT_TRUE(sent.contains(QString::fromLatin1("\0\0", 2)));
-}
-
 TEST(ReplayRun, WritesStateAndPictureFromFiles) {
     test::ensureGuiApp();
     QTemporaryDir dir;
