@@ -60,6 +60,9 @@ public:
     void tab(int index);
     void broadcastIn(int16_t vk);
     void setConnected(bool connected);
+    // Whether the text entry box holds the keyboard: a platform state, so it
+    // takes effect at once (its Up and Down keys move the box only then).
+    void setBoxFocused(bool focused) { box_.focused = focused; }
     // A new connection to the server begins (a reconnect).
     void restartStream() { framer_.restart(); }
 

@@ -153,6 +153,10 @@ TEST_F(ConnectedWindow, EachNewInputFieldGivesTheKeysBackToTheTextBox) {
     // Answering the prompt by a click on the item grid leaves the keys with the sink...
     QTest::mouseClick(window->itemGrid()->viewport(), Qt::LeftButton, {}, QPoint(60, 40));
     ASSERT_TRUE(window->focusSink()->hasFocus());
+    // ...and Up no longer moves a box that does not hold the keys.
+    const int top = window->core().textBox().geometry.top;
+    QTest::keyClick(window->windowHandle(), Qt::Key_Up);
+    EXPECT_EQ(window->core().textBox().geometry.top, top);
     // ...until the server opens the next field: typing goes into the box again.
     server.send("cu(40,300)-(12,0)\x1f");
     EXPECT_TRUE(waitUntil([box] { return box->hasFocus(); }));

@@ -33,4 +33,14 @@ void EntryBox::sync() {
     if (model_.focused && model_.visible && !hasFocus()) setFocus(Qt::OtherFocusReason);
 }
 
+void EntryBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    emit focusChanged(true);
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    emit focusChanged(false);
+}
+
 }  // namespace quorlak

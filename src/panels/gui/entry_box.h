@@ -18,6 +18,12 @@ public:
 signals:
     // The player's typing left this text (Windows-1252) in the box.
     void playerEdited(const std::string& text);
+    // The box gained or lost the keyboard (a click on a panel takes it away).
+    void focusChanged(bool focused);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     const TextBoxModel& model_;

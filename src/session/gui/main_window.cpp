@@ -190,6 +190,7 @@ void MainWindow::wireEvents() {
     connect(tabStrip_, &TabStrip::pressed, this, [this](int button) {
         if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
     });
+    connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) { core_->setBoxFocused(focused); });
     connect(entryBox_, &EntryBox::playerEdited, this, [this](const std::string& text) {
         feed([&text](ClientCore& c) { c.setBoxText(text); });
     });
