@@ -47,11 +47,6 @@ namespace {
 constexpr int kTextRaise = 5;
 constexpr int kTextCellHeight = 16;
 
-int toCanvas(double v) {
-    constexpr double kLimit = 1 << 24;
-    if (std::isnan(v)) return 0;
-    return static_cast<int>(roundHalfEven(std::clamp(v, -kLimit, kLimit)));
-}
 
 }  // namespace
 

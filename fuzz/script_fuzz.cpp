@@ -1,7 +1,6 @@
 // Runs arbitrary bytes as a replay script: every line that reads as an event
 // runs on one session, in order, with server data, keys, clicks and the clock
 // all mixed as a player and a hostile server could mix them.
-#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
@@ -9,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz_app.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
@@ -20,20 +20,10 @@ namespace {
 constexpr double kAdvanceBudgetMs = 10 * 60 * 1000;
 constexpr size_t kMaxEvents = 2000;
 
-QGuiApplication& app() {
-    static int argc = 1;
-    static char name[] = "script-fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: at exit it would outlive Qt's own statics and crash.
-    static auto* instance = new QGuiApplication(argc, argv);
-    return *instance;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    app();
+    quorlak::fuzz::app("script-fuzz");
     static const quorlak::Pictures pictures = quorlak::loadPictures();
     static const QFont font = quorlak::loadTerminalFont();
 

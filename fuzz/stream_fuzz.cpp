@@ -1,52 +1,23 @@
 // Feeds arbitrary server data through the whole client core, cut into
 // chunks and interleaved with the clock moving on, as a hostile server could.
-#include <QGuiApplication>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
+#include "fuzz_app.h"
+#include "replay/replay_host.h"
 #include "session/client_core.h"
 #include "session/data_files.h"
 
-namespace {
-
-class Clock : public quorlak::Clock {
-public:
-    double nowMs() const override { return now; }
-    double now = 0;
-};
-
-class Host : public quorlak::CoreHost {
-public:
-    void write(std::string_view) override {}
-    void beep() override {}
-    void broadcastKey(int16_t) override {}
-    uint16_t heldModifiers() const override { return 0; }
-    std::string clipboardText() const override { return {}; }
-    void showItemMenu() override {}
-};
-
-QGuiApplication& app() {
-    static int argc = 1;
-    static char name[] = "stream-fuzz";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Never destroyed: Qt's font data may be gone before a static's destructor runs.
-    static auto* instance = new QGuiApplication(argc, argv);
-    return *instance;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    app();
+    quorlak::fuzz::app("stream-fuzz");
     static const quorlak::Pictures pictures = quorlak::loadPictures();
     static const QFont font = quorlak::loadTerminalFont();
 
     quorlak::GlobalVars globals;
-    Host host;
-    Clock clock;
+    quorlak::ReplayHost host;
+    quorlak::VirtualClock clock;
     auto core = std::make_unique<quorlak::ClientCore>(globals, host, clock);
     core->load(pictures, font);
     core->setConnected(true);
@@ -61,11 +32,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         rest.remove_prefix(piece.size());
         core->receive(piece);
         if (piece.find('\xfe') != std::string_view::npos) {
-            clock.now += 40000;
+            clock.setNow(clock.nowMs() + 40000);
             core->poll();
         }
     }
-    clock.now += 100000;
+    clock.setNow(clock.nowMs() + 100000);
     core->poll();
     return 0;
 }

@@ -26,6 +26,8 @@
 
 #include "display/canvas.h"
 
+#include "terminal/val_rule.h"
+
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -64,6 +66,12 @@ QRect visiblePart(int64_t left, int64_t top, int64_t right, int64_t bottom) {
 bool fontsAvailable() { return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr; }
 
 }  // namespace
+
+int toCanvas(double v) {
+    constexpr double kLimit = 1 << 24;
+    if (std::isnan(v)) return 0;
+    return static_cast<int>(roundHalfEven(std::clamp(v, -kLimit, kLimit)));
+}
 
 Canvas::Canvas() : image_(kSize, kSize, QImage::Format_RGB32) { image_.fill(backColor); }
 

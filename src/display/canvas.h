@@ -14,6 +14,10 @@
 
 namespace quorlak {
 
+// Canvas units from the stream's reals: nearest, ties to even, kept within
+// a range the canvas clips anyway so no conversion can overflow.
+int toCanvas(double v);
+
 class Canvas {
 public:
     static constexpr int kSize = 512;

@@ -42,6 +42,21 @@ public:
         std::snprintf(buf, sizeof buf, "#%02x%02x%02x", qRed(rgb), qGreen(rgb), qBlue(rgb));
         key(name) += std::string("\"") + buf + "\"";
     }
+    template <typename Array>
+    void integers(std::string_view name, const Array& values) {
+        key(name);
+        open('[');
+        for (const auto v : values) integer({}, v);
+        close(']');
+    }
+    // The fields every grid shares: placement and the cell the client last set.
+    void gridPlacement(bool visible, const Geometry& g, int64_t toprow, int64_t row, int64_t col) {
+        boolean("visible", visible);
+        geometry(g);
+        integer("toprow", toprow);
+        integer("row", row);
+        integer("col", col);
+    }
     void geometry(const Geometry& g) {
         integer("left", g.left);
         integer("top", g.top);
@@ -81,24 +96,14 @@ void writeState(JsonOut& j, const ClientState& s) {
     j.open('[');
     for (const auto& t : s.slottext) j.text({}, t);
     j.close(']');
-    j.key("slotx");
-    j.open('[');
-    for (const auto v : s.slotx) j.integer({}, v);
-    j.close(']');
-    j.key("sloty");
-    j.open('[');
-    for (const auto v : s.sloty) j.integer({}, v);
-    j.close(']');
+    j.integers("slotx", s.slotx);
+    j.integers("sloty", s.sloty);
 }
 
 void writeItems(JsonOut& j, const ItemGridModel& g) {
     j.key("griditems");
     j.open('{');
-    j.boolean("visible", g.visible);
-    j.geometry(g.geometry);
-    j.integer("toprow", g.toprow);
-    j.integer("row", g.row);
-    j.integer("col", g.col);
+    j.gridPlacement(g.visible, g.geometry, g.toprow, g.row, g.col);
     j.key("rows");
     j.open('[');
     for (const auto& r : g.rows) {
@@ -121,11 +126,7 @@ void writeItems(JsonOut& j, const ItemGridModel& g) {
 void writeMessages(JsonOut& j, const MessageGridModel& g) {
     j.key("gridmess");
     j.open('{');
-    j.boolean("visible", g.visible);
-    j.geometry(g.geometry);
-    j.integer("toprow", g.toprow);
-    j.integer("row", g.row);
-    j.integer("col", g.col);
+    j.gridPlacement(g.visible, g.geometry, g.toprow, g.row, g.col);
     j.integer("firstrow", g.firstRow);
     j.key("rows");
     j.open('[');

@@ -28,13 +28,6 @@ constexpr int kLogPictureSize = 32;
 constexpr int kTextRaise = 5;  // a text line's top lies this far above the current point
 constexpr int kTextCellHeight = 16;
 
-// Canvas coordinates from the stream's reals: nearest, ties to even, kept
-// within a range the canvas clamps anyway so no conversion can overflow.
-int toCanvas(double v) {
-    constexpr double kLimit = 1 << 24;
-    if (std::isnan(v)) return 0;
-    return static_cast<int>(roundHalfEven(std::clamp(v, -kLimit, kLimit)));
-}
 
 }  // namespace
 
