@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (core.state().rxtail.size() > quorlak::StreamFramer::kMaxTail) __builtin_trap();
     if (core.messages().rows.size() > quorlak::MessageGridModel::kMaxRows) __builtin_trap();
     if (core.log().text.size() > quorlak::LogModel::kMaxBytes) __builtin_trap();
-    if (core.deferredEvents() > quorlak::ClientCore::kMaxDeferredEvents) __builtin_trap();
+    if (core.heldInputs() > quorlak::ClientCore::kMaxHeldInputs) __builtin_trap();
     if (!std::isfinite(core.canvas().currentX) || !std::isfinite(core.canvas().currentY)) __builtin_trap();
 
     // Writing the state touches every field the driver reports.

@@ -13,7 +13,9 @@
 //   the centre pixel alone, a negative r draws nothing.
 // - text: one 8-unit cell per character, the glyph cell's top at the current
 //   y; only the glyph's own pixels are set (transparent background). Control
-//   characters and blanks set nothing. The current point stays at the start.
+//   characters and blanks set nothing. The current point moves on to just
+//   after the text on the same line (8 units a character), so a line printed
+//   in pieces lands side by side.
 // - pictures: nearest-neighbour scaling; transparent parts leave the display
 //   as it was. The current point stays.
 //
@@ -236,9 +238,13 @@ const Canvas::Glyph& Canvas::glyph(unsigned char byte) {
 }
 
 void Canvas::printText(std::string_view text) {
-    if (text.empty() || !fontsAvailable()) return;
+    if (text.empty()) return;
+    // The point moves on whether or not any of the text shows.
+    const float startX = currentX;
+    currentX = float(double(startX) + double(kCellWidth) * double(text.size()));
+    if (!fontsAvailable()) return;
     if (glyphHeight_ == 0) glyphHeight_ = QFontMetrics(font_).height();
-    const int64_t x = nearest(currentX);
+    const int64_t x = nearest(startX);
     const int64_t y = nearest(currentY);
     constexpr int64_t kPad = kCellWidth;
     if (y - kPad > kLast || y + glyphHeight_ + kPad < 0) return;

@@ -46,6 +46,7 @@ public:
     void circle(int cx, int cy, int r, QRgb color);
     // Prints Windows-1252 text in the font and fore colour, transparent
     // background, glyph cell top at the current y; 8 units per character.
+    // The current point ends just after the text.
     void printText(std::string_view cp1252);
     // Pictures: scaled into a w x h box, or at natural size. The current point stays.
     void drawPicture(const QImage& picture, int x, int y, int w, int h);

@@ -48,11 +48,11 @@ void Keyboard::boxKeyDown(int16_t key) {
     d_.box.touch();
 }
 
-void Keyboard::keyPress(int16_t ch) {
+void Keyboard::keyPress(int16_t ch, uint16_t heldMask) {
     switch (ch) {
         case '`':
-        case '~': d_.host.broadcastKey(vkey::F); break;
-        case ':': d_.host.broadcastKey(vkey::O); break;
+        case '~': d_.broadcastKey(vkey::F, heldMask); break;
+        case ':': d_.broadcastKey(vkey::O, heldMask); break;
         case 22:  // Ctrl+V; a visible box pastes by itself
             if (!d_.box.visible) d_.sender.sendkeys(d_.host.clipboardText());
             break;

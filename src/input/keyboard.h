@@ -26,13 +26,17 @@ public:
         LogModel& log;
         CoreHost& host;
         std::function<void()> restartKeepAlive;
+        // A key-down for every client window, this one included, with the
+        // modifiers held when the character was typed.
+        std::function<void(int16_t vk, uint16_t heldMask)> broadcastKey;
     };
     explicit Keyboard(Deps deps) : d_(std::move(deps)) {}
 
     // The window's key-down handling, then the text entry box's when it has the focus.
     void keyDown(int16_t vk, int16_t mask);
-    // The window's character handling.
-    void keyPress(int16_t ch);
+    // The window's character handling; `heldMask` is the modifiers held as
+    // the character was typed.
+    void keyPress(int16_t ch, uint16_t heldMask);
     void menuTextbox();
     void menuDelay();
     void menuViewLog();

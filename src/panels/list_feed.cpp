@@ -14,21 +14,25 @@ bool TextInterpreter::listColumn(const std::string& text) {
     ClientState& state = d_.state;
     ItemGridModel& items = d_.items;
 
-    if (text == "B" && state.itemnum >= 1 && state.itemnum <= ItemGridModel::kRows) {
-        const int row = state.itemnum - 1;
-        items.row = row;
-        items.col = 1;
-        items.rows[row].italic = true;
-        items.rows[row].mark.assign(1, 'B');  // not = "B": gcc 12 warns falsely on that
-        items.touch();
+    if (text == "B" && state.itemnum >= 1) {
+        // The mark goes beside the last list line read; a line numbered 99
+        // has no row, so its mark marks nothing.
+        if (state.itemnum <= ItemGridModel::kRows) {
+            const int row = state.itemnum - 1;
+            items.row = row;
+            items.col = 1;
+            items.rows[row].italic = true;
+            items.rows[row].mark.assign(1, 'B');  // not = "B": gcc 12 warns falsely on that
+            items.touch();
+        }
         return false;
     }
 
-    // Two characters hold at most 99; a number without a row is no list line.
     state.itemnum = toInt16(valNumber(std::string_view(text).substr(0, 2))).value_or(0);
-    if (state.itemnum > ItemGridModel::kRows) state.itemnum = 0;
+    // Only lines numbered 1 to 98 have a row; any other is read like a heading.
+    const bool hasRow = state.itemnum > 0 && state.itemnum <= ItemGridModel::kRows;
 
-    if (state.itemnum > 0 && text.size() >= 3 && text[2] == '.') {
+    if (hasRow && text.size() >= 3 && text[2] == '.') {
         const int row = state.itemnum - 1;
         if (state.itemsexpected > 0) --state.itemsexpected;
         // Follow the list to each new page, but not through a bulk request's pages.

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "session/host.h"
@@ -25,31 +24,25 @@ private:
 
 class ReplayHost : public CoreHost {
 public:
-    struct PostedKey {
-        int16_t vk;
-        uint16_t mask;  // modifiers held when it was posted
-    };
-
     void write(std::string_view bytes) override { sent_.emplace_back(bytes); }
     void beep() override { ++beeps_; }
-    void broadcastKey(int16_t vk) override { posted_.push_back({vk, held_}); }
+    // No other client window listens: the broadcast is only noted.
+    void broadcastKey(int16_t vk) override { broadcasts_.push_back(vk); }
     uint16_t heldModifiers() const override { return held_; }
     std::string clipboardText() const override { return clipboard_; }
     void showItemMenu() override { ++itemMenus_; }
 
     void setHeldModifiers(uint16_t mask) { held_ = mask; }
     void setClipboard(std::string bytes) { clipboard_ = std::move(bytes); }
-    // The broadcasts posted since the last call, oldest first.
-    std::vector<PostedKey> takePosted() { return std::exchange(posted_, {}); }
-    bool hasPosted() const { return !posted_.empty(); }
 
     const std::vector<std::string>& sent() const { return sent_; }
+    const std::vector<int16_t>& broadcasts() const { return broadcasts_; }
     int beeps() const { return beeps_; }
     int itemMenus() const { return itemMenus_; }
 
 private:
     std::vector<std::string> sent_;
-    std::vector<PostedKey> posted_;
+    std::vector<int16_t> broadcasts_;
     std::string clipboard_;
     uint16_t held_ = 0;
     int beeps_ = 0;

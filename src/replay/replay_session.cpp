@@ -9,9 +9,6 @@ namespace quorlak {
 
 namespace {
 
-// Work queued for "immediately after" an event cannot feed itself for long;
-// the bound only guards against a loop.
-constexpr int kMaxSettleRounds = 64;
 // Wake-ups that do not move the clock forward before the driver stops waiting.
 constexpr int kMaxStalledWakes = 8;
 
@@ -25,33 +22,20 @@ ReplaySession::ReplaySession(Pictures pictures, const QFont& font, int width, in
     // a later resize, which leaves the panels alone when it is too short.
     core_.resize(kDefaultSize, kDefaultSize);
     if (width != kDefaultSize || height != kDefaultSize) core_.resize(width, height);
-    finishEvent();
-}
-
-std::string_view ReplaySession::keep(std::string bytes) {
-    heldBytes_ += bytes.size();
-    kept_.push_back(std::move(bytes));
-    return kept_.back();
+    core_.poll();
 }
 
 void ReplaySession::receiveFile(std::string bytes) {
-    if (bytes.empty()) return;
-    submitStream(keep(std::move(bytes)), chunk_);
+    core_.receiveStream(std::make_shared<const std::string>(std::move(bytes)), chunk_);
+    core_.poll();
 }
 
 bool ReplaySession::run(const ScriptEvent& event, std::string& error) {
     using Kind = ScriptEvent::Kind;
     switch (event.kind) {
         case Kind::Recv:
-            // Only when it has to wait is the chunk copied.
-            if (event.bytes.empty()) return true;
-            if (waiting_.empty() && !core_.holding()) {
-                core_.receive(event.bytes);
-                finishEvent();
-            } else {
-                submitStream(keep(event.bytes), 0);
-            }
-            return true;
+            if (!event.bytes.empty()) core_.receive(event.bytes);
+            break;
         case Kind::RecvFile: {
             auto bytes = readFileBytes(event.path, error);
             if (!bytes) return false;
@@ -65,67 +49,20 @@ bool ReplaySession::run(const ScriptEvent& event, std::string& error) {
         // once, even while a pause holds the window.
         case Kind::Connection:
             core_.setConnected(event.open);
-            finishEvent();
-            return true;
+            break;
         case Kind::Clipboard:
             host_.setClipboard(event.bytes);
             return true;
         default:
-            submit(event);
-            return true;
+            // A key press reports its own modifiers to whatever it posts.
+            if (event.kind == Kind::KeyDown) host_.setHeldModifiers(static_cast<uint16_t>(event.mask));
+            callCore(event);
+            host_.setHeldModifiers(0);
+            break;
     }
-}
-
-void ReplaySession::release() {
-    // Slices are kept and delivered in the same order, so the oldest kept
-    // bytes belong to the slice just finished.
-    heldBytes_ -= kept_.front().size();
-    kept_.pop_front();
-}
-
-void ReplaySession::submitStream(std::string_view data, size_t chunk) {
-    submit(StreamSlice{data, chunk});
-}
-
-void ReplaySession::submit(Input input) {
-    waiting_.push_back(std::move(input));
-    pump();
-}
-
-std::string_view ReplaySession::takeChunk(StreamSlice& slice) {
-    const size_t n = slice.chunk == 0 ? slice.data.size() : std::min(slice.chunk, slice.data.size());
-    const std::string_view piece = slice.data.substr(0, n);
-    slice.data.remove_prefix(n);
-    return piece;
-}
-
-void ReplaySession::pump() {
-    while (!waiting_.empty() && !core_.holding()) {
-        Input& front = waiting_.front();
-        if (auto* slice = std::get_if<StreamSlice>(&front)) {
-            const std::string_view piece = takeChunk(*slice);
-            const bool done = slice->data.empty();
-            if (done) waiting_.pop_front();
-            core_.receive(piece);
-            if (done) release();
-        } else if (const auto* key = std::get_if<ReplayHost::PostedKey>(&front)) {
-            const ReplayHost::PostedKey posted = *key;
-            waiting_.pop_front();
-            deliverBroadcast(posted);
-        } else {
-            const ScriptEvent event = std::move(std::get<ScriptEvent>(front));
-            waiting_.pop_front();
-            runEvent(event);
-        }
-        finishEvent();
-    }
-}
-
-void ReplaySession::runEvent(const ScriptEvent& event) {
-    // A key press reports its own modifiers to whatever it posts.
-    if (event.kind == ScriptEvent::Kind::KeyDown) host_.setHeldModifiers(static_cast<uint16_t>(event.mask));
-    callCore(event);
-    host_.setHeldModifiers(0);
+    // Zero-delay work and whatever fell due at this same moment.
+    core_.poll();
+    return true;
 }
 
 void ReplaySession::callCore(const ScriptEvent& event) {
@@ -144,22 +81,28 @@ void ReplaySession::callCore(const ScriptEvent& event) {
         case Kind::Menu:
             core_.menu(event.menu);
             break;
+        // A click on a panel gives it the keyboard first, as the platform does.
         case Kind::MouseDownItems:
+            core_.focusEntered(FocusHolder::ItemGrid);
             core_.mouseDownItems(event.button, event.y);
             break;
         case Kind::MouseDownTabs:
+            core_.focusEntered(FocusHolder::TabStrip);
             core_.mouseDownTabs(event.button);
             break;
         case Kind::SelectItems:
+            core_.focusEntered(FocusHolder::ItemGrid);
             core_.selectItem(static_cast<int>(event.row));
             break;
         case Kind::SelectMessages:
+            core_.focusEntered(FocusHolder::MessageGrid);
             core_.selectMessage(event.row);
             break;
         case Kind::ScrollItems:
             core_.scrollItems(static_cast<int>(event.row));
             break;
         case Kind::Tab:
+            core_.focusEntered(FocusHolder::TabStrip);
             core_.tab(static_cast<int>(event.row));
             break;
         case Kind::MouseMoveForm:
@@ -177,61 +120,13 @@ void ReplaySession::callCore(const ScriptEvent& event) {
         case Kind::BroadcastIn:
             core_.broadcastIn(event.vk);
             break;
-        // Not window events: run() handles these without waiting.
+        // Not window events: run() handles these itself.
         case Kind::Recv:
         case Kind::RecvFile:
         case Kind::Advance:
         case Kind::Connection:
         case Kind::Clipboard:
             break;
-    }
-}
-
-void ReplaySession::deliverBroadcast(const ReplayHost::PostedKey& key) {
-    host_.setHeldModifiers(key.mask);
-    core_.broadcastIn(key.vk);
-    host_.setHeldModifiers(0);
-}
-
-void ReplaySession::finishEvent() {
-    for (int round = 0; round < kMaxSettleRounds; ++round) {
-        core_.poll();
-        if (!host_.hasPosted()) return;
-        const auto posted = host_.takePosted();
-        for (size_t i = 0; i < posted.size(); ++i) {
-            if (core_.holding()) {
-                // Posted before anything that waits already: they go first.
-                for (size_t j = posted.size(); j > i; --j) waiting_.push_front(posted[j - 1]);
-                return;
-            }
-            deliverBroadcast(posted[i]);
-        }
-    }
-}
-
-void ReplaySession::handWaitingToCore() {
-    // Only player input can restart the keep-alive or write beside it: server
-    // data after the last such input may go on waiting here.
-    size_t count = 0;
-    for (size_t i = waiting_.size(); i > 0 && count == 0; --i)
-        if (!std::holds_alternative<StreamSlice>(waiting_[i - 1])) count = i;
-    // Room for a key press (two events) below the core's own bound.
-    while (count > 0 && core_.deferredEvents() + 2 < ClientCore::kMaxDeferredEvents) {
-        Input& front = waiting_.front();
-        if (auto* slice = std::get_if<StreamSlice>(&front)) {
-            core_.receive(takeChunk(*slice));
-        } else if (const auto* key = std::get_if<ReplayHost::PostedKey>(&front)) {
-            core_.broadcastIn(key->vk);
-        } else {
-            callCore(std::get<ScriptEvent>(front));
-        }
-        const auto* slice = std::get_if<StreamSlice>(&front);
-        if (!slice || slice->data.empty()) {
-            const bool bytesDone = slice != nullptr;
-            waiting_.pop_front();
-            if (bytesDone) release();  // the core holds its own copy now
-            --count;
-        }
     }
 }
 
@@ -249,17 +144,10 @@ void ReplaySession::advance(double ms) {
         }
         lastWake = wake;
         clock_.setNow(*wake);
-        // A keep-alive that fell due during the pause runs after the input
-        // that waited behind it (a key restarts it): only the core can order
-        // the two, so the waiting input goes into its queue first.
-        if (core_.holding() && !waiting_.empty() && core_.timerEnabled() && core_.timerDue() <= clock_.nowMs())
-            handWaitingToCore();
-        finishEvent();
-        pump();
+        core_.poll();
     }
     clock_.setNow(target);
-    finishEvent();
-    pump();
+    core_.poll();
 }
 
 }  // namespace quorlak

@@ -1,23 +1,15 @@
 #pragma once
 // Runs a ClientCore on recorded server data and scripted events, on a
 // virtual clock. Each event runs to completion, with the work it queues for
-// "immediately after" (posted broadcast keys, zero-delay work), before the
-// next one.
-//
-// While a pause holds the stream, later input waits here in arrival order,
-// as data waits in the socket while the window is held; server data waits as
-// slices of the received bytes, so a long recording cut into one-byte chunks
-// neither grows memory nor loses data behind a pause. Only when a keep-alive
-// falls due in a pause does waiting player input go to the core's own queue,
-// which runs it before the tick, as a key would in the window.
+// "immediately after", before the next one; behind a pause, the core itself
+// keeps events waiting in order, and stream files wait as slices of their
+// bytes, so a long recording cut into one-byte chunks neither grows memory
+// nor loses data.
 
 #include <QFont>
 #include <QString>
 #include <cstddef>
-#include <deque>
 #include <string>
-#include <string_view>
-#include <variant>
 
 #include "replay/replay_host.h"
 #include "replay/script.h"
@@ -46,39 +38,19 @@ public:
     double now() const { return clock_.nowMs(); }
     const ClientCore& core() const { return core_; }
     const ReplayHost& host() const { return host_; }
-    // Inputs waiting behind a pause, besides those the core holds itself.
-    size_t waitingInputs() const { return waiting_.size(); }
-    // Received bytes kept here until delivered; 0 once everything has arrived.
-    size_t heldBytes() const { return heldBytes_; }
+    // Inputs waiting behind a pause.
+    size_t waitingInputs() const { return core_.heldInputs(); }
+    // Received bytes not yet framed; 0 once everything has arrived.
+    size_t heldBytes() const { return core_.heldBytes(); }
 
 private:
-    // Received bytes not yet delivered, cut into chunks of `chunk` (0: one chunk).
-    struct StreamSlice {
-        std::string_view data;
-        size_t chunk;
-    };
-    using Input = std::variant<StreamSlice, ScriptEvent, ReplayHost::PostedKey>;
-
-    std::string_view keep(std::string bytes);
-    void release();
-    void submitStream(std::string_view data, size_t chunk);
-    void submit(Input input);
-    void pump();
-    static std::string_view takeChunk(StreamSlice& slice);
-    void runEvent(const ScriptEvent& event);
     void callCore(const ScriptEvent& event);
-    void deliverBroadcast(const ReplayHost::PostedKey& key);
-    void finishEvent();
-    void handWaitingToCore();
 
     GlobalVars globals_;
     VirtualClock clock_;
     ReplayHost host_;
     ClientCore core_;
     size_t chunk_;
-    std::deque<Input> waiting_;
-    std::deque<std::string> kept_;  // received bytes that slices point into, until delivered
-    size_t heldBytes_ = 0;
 };
 
 }  // namespace quorlak

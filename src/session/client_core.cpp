@@ -16,7 +16,8 @@ ClientCore::ClientCore(GlobalVars& globals, CoreHost& host, const Clock& clock)
       interpreter_({state_, canvas_, items_, messages_, tabs_, log_, menus_, window_, host_,
                     [this](int toprow) { setItemsTopRow(toprow); }}),
       commands_({state_, globals_, canvas_, pictures_, items_, tabs_, log_, marker_, interpreter_}),
-      keyboard_({state_, sender_, box_, menus_, log_, host_, [this] { restartKeepAlive(); }}),
+      keyboard_({state_, sender_, box_, menus_, log_, host_, [this] { restartKeepAlive(); },
+                 [this](int16_t vk, uint16_t heldMask) { broadcastKey(vk, heldMask); }}),
       actions_({state_, sender_, items_, messages_, tabs_, box_, host_}),
       handler_(*this),
       framer_(state_.rxtail) {
@@ -35,23 +36,69 @@ void ClientCore::load(Pictures pictures, const QFont& font) {
 // --- events -----------------------------------------------------------------
 
 void ClientCore::runOrDefer(std::function<void()> event) {
-    if (holding()) {
-        // A runaway sender could otherwise queue without end during a long pause.
-        if (deferred_.size() >= kMaxDeferredEvents) deferred_.pop_front();
-        deferred_.push_back(std::move(event));
+    if (!holding() && held_.empty()) {
+        runInput(event);
         return;
     }
+    if (heldInputs_ >= kMaxHeldInputs) {
+        ++refusedInputs_;  // the window says so; nothing already waiting is lost
+        return;
+    }
+    ++heldInputs_;
+    held_.emplace_back(std::move(event));
+}
+
+void ClientCore::runInput(const std::function<void()>& event) {
     sender_.beginHandler();
     event();
+    runPosted();
+}
+
+// The work an event queued for right after itself runs before anything
+// that waits, even when the event itself had to wait.
+void ClientCore::runPosted() {
+    while (!posted_.empty()) {
+        auto work = std::move(posted_.front());
+        posted_.erase(posted_.begin());
+        if (holding()) {
+            ++heldInputs_;
+            held_.emplace_front(std::move(work));
+            continue;
+        }
+        sender_.beginHandler();
+        work();
+    }
+}
+
+void ClientCore::broadcastKey(int16_t vk, uint16_t heldMask) {
+    host_.broadcastKey(vk);
+    posted_.push_back([this, vk, heldMask] { keyboard_.keyDown(vk, static_cast<int16_t>(heldMask)); });
 }
 
 void ClientCore::receive(std::string_view chunk) {
-    if (holding()) {
-        runOrDefer([this, data = std::string(chunk)] { receive(data); });
+    if (!holding() && held_.empty()) {
+        deliver(chunk);
         return;
     }
+    held_.emplace_back(HeldBytes{std::make_shared<const std::string>(chunk), 0, 0});
+}
+
+void ClientCore::receiveStream(std::shared_ptr<const std::string> bytes, size_t chunk) {
+    if (!bytes || bytes->empty()) return;
+    held_.emplace_back(HeldBytes{std::move(bytes), 0, chunk});
+    drainHeld();
+}
+
+void ClientCore::deliver(std::string_view chunk) {
     if (state_.frozen) return;
     framer_.feed(chunk, handler_);
+}
+
+size_t ClientCore::heldBytes() const {
+    size_t total = framer_.heldBytes();
+    for (const HeldEvent& event : held_)
+        if (const auto* bytes = std::get_if<HeldBytes>(&event)) total += bytes->bytes->size() - bytes->offset;
+    return total;
 }
 
 void ClientCore::keyDown(int16_t vk, int16_t mask) {
@@ -59,7 +106,9 @@ void ClientCore::keyDown(int16_t vk, int16_t mask) {
 }
 
 void ClientCore::keyPress(int16_t ch) {
-    runOrDefer([=, this] { keyboard_.keyPress(ch); });
+    // The modifiers as the key was pressed, not as they are when it runs.
+    const uint16_t heldMask = host_.heldModifiers();
+    runOrDefer([=, this] { keyboard_.keyPress(ch, heldMask); });
 }
 
 void ClientCore::setBoxText(std::string text) {
@@ -134,7 +183,33 @@ void ClientCore::tab(int index) {
 }
 
 void ClientCore::broadcastIn(int16_t vk) {
-    runOrDefer([=, this] { keyboard_.keyDown(vk, static_cast<int16_t>(host_.heldModifiers())); });
+    const auto heldMask = static_cast<int16_t>(host_.heldModifiers());
+    runOrDefer([=, this] { keyboard_.keyDown(vk, heldMask); });
+}
+
+void ClientCore::focusEntered(FocusHolder holder) {
+    switch (holder) {
+        case FocusHolder::ItemGrid:
+        case FocusHolder::MessageGrid:
+        case FocusHolder::TabStrip: focus_ = FocusHolder::FocusSink; break;
+        default: focus_ = holder; break;
+    }
+    const bool boxFocused = focus_ == FocusHolder::TextBox;
+    if (box_.focused != boxFocused) {
+        box_.focused = boxFocused;
+        box_.touch();
+    }
+}
+
+void ClientCore::focusLeftTextBox() {
+    if (focus_ == FocusHolder::TextBox) focusEntered(FocusHolder::None);
+}
+
+void ClientCore::restartStream() {
+    framer_.restart();
+    pauseUntil_.reset();
+    std::erase_if(held_, [](const HeldEvent& event) { return std::holds_alternative<HeldBytes>(event); });
+    drainHeld();
 }
 
 void ClientCore::setConnected(bool connected) {
@@ -175,20 +250,32 @@ Flow ClientCore::StreamHandler::handle(const Record& record) {
 
 void ClientCore::endPauseIfDue(double now) {
     // The pause lasts until strictly more than its milliseconds have passed.
-    while (pauseUntil_ && now > *pauseUntil_) {
-        pauseUntil_.reset();
-        framer_.resume(handler_);
-        if (!framer_.holding()) drainDeferred();
-    }
+    if (!pauseUntil_ || now <= *pauseUntil_) return;
+    pauseUntil_.reset();
+    framer_.resume(handler_);
+    drainHeld();
 }
 
-void ClientCore::drainDeferred() {
-    while (!deferred_.empty() && !holding()) {
-        auto event = std::move(deferred_.front());
-        deferred_.pop_front();
-        sender_.beginHandler();
-        event();
+void ClientCore::drainHeld() {
+    if (draining_) return;
+    draining_ = true;
+    while (!held_.empty() && !holding()) {
+        if (auto* bytes = std::get_if<HeldBytes>(&held_.front())) {
+            const std::string_view rest = std::string_view(*bytes->bytes).substr(bytes->offset);
+            const std::string_view piece = bytes->chunk == 0 ? rest : rest.substr(0, bytes->chunk);
+            // Kept alive until the piece is framed, even when popped first.
+            const auto keep = bytes->bytes;
+            bytes->offset += piece.size();
+            if (bytes->offset == keep->size()) held_.pop_front();
+            deliver(piece);
+        } else {
+            auto event = std::move(std::get<std::function<void()>>(held_.front()));
+            held_.pop_front();
+            --heldInputs_;
+            runInput(event);
+        }
     }
+    draining_ = false;
 }
 
 // --- time -------------------------------------------------------------------
@@ -196,7 +283,7 @@ void ClientCore::drainDeferred() {
 void ClientCore::poll() {
     const double now = clock_.nowMs();
     endPauseIfDue(now);
-    if (holding()) return;
+    if (holding() || !held_.empty()) return;
     if (timerEnabled_ && now >= timerDue_) keepAliveTick();
     sender_.poll();
 }

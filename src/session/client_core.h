@@ -3,15 +3,21 @@
 // driver both feed it events and show what it holds.
 //
 // A pause record holds the stream: until the pause has passed, every later
-// event (received data, keys, clicks, timer ticks) waits in order and runs
-// afterwards, as it would behind a busy wait, while the window stays live.
+// event (received data, keys, clicks) waits in order and runs afterwards,
+// each with the work it queued for right after itself, as it would behind a
+// busy wait, while the window stays live. Timers are the platform's lowest
+// priority: a keep-alive that fell due in a pause ticks only once everything
+// that waited has run.
 
 #include <QFont>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "display/arrow.h"
 #include "display/canvas.h"
@@ -30,10 +36,15 @@ namespace quorlak {
 
 enum class MenuItem { mnutextbox, mnudelay, mnuviewlog, mnuSpell, mnuUse, mnugive, mnuXchange, mnuBank };
 
+// The controls that can hold the keyboard.
+enum class FocusHolder { None, FocusSink, TextBox, ItemGrid, MessageGrid, TabStrip };
+
 class ClientCore {
 public:
     static constexpr double kKeepAliveMs = 65000;
-    static constexpr size_t kMaxDeferredEvents = 100000;
+    // Player input waiting behind a pause; more is refused. Received data
+    // is never refused: the window stops reading the socket while it waits.
+    static constexpr size_t kMaxHeldInputs = 100000;
 
     ClientCore(GlobalVars& globals, CoreHost& host, const Clock& clock);
     ClientCore(const ClientCore&) = delete;
@@ -44,7 +55,12 @@ public:
 
     // Events. Each runs at once, or after the pause that holds the stream.
     void receive(std::string_view chunk);
+    // A recording's bytes, delivered in chunks of `chunk` bytes (0: whole);
+    // behind a pause they wait as one slice of the shared buffer.
+    void receiveStream(std::shared_ptr<const std::string> bytes, size_t chunk);
     void keyDown(int16_t vk, int16_t mask);
+    // A character; a broadcast it starts reaches this window with the
+    // modifiers held as the key was pressed.
     void keyPress(int16_t ch);
     void setBoxText(std::string text);
     void menu(MenuItem item);
@@ -60,11 +76,16 @@ public:
     void tab(int index);
     void broadcastIn(int16_t vk);
     void setConnected(bool connected);
-    // Whether the text entry box holds the keyboard: a platform state, so it
-    // takes effect at once (its Up and Down keys move the box only then).
-    void setBoxFocused(bool focused) { box_.focused = focused; }
-    // A new connection to the server begins (a reconnect).
-    void restartStream() { framer_.restart(); }
+    // A control received the keyboard focus. Focus is the platform's state,
+    // so it changes at once, also during a pause. The grids and the tab
+    // strip hand it on to the focus sink at once, so keys stay the window's.
+    void focusEntered(FocusHolder holder);
+    // The text entry box lost the keyboard to something outside the window.
+    void focusLeftTextBox();
+    FocusHolder keyboardFocus() const { return focus_; }
+    // A new connection to the server begins (a reconnect): what the old one
+    // left held (records behind a pause, data not yet read) is discarded.
+    void restartStream();
 
     // Runs whatever is due on the clock: the end of a pause, the keep-alive
     // tick, the next paced write.
@@ -75,8 +96,11 @@ public:
     // A pause is holding the stream (the window should not read the socket).
     bool holding() const { return pauseUntil_.has_value(); }
     bool connected() const { return connected_; }
-    // Events waiting behind the pause, in order.
-    size_t deferredEvents() const { return deferred_.size(); }
+    // Player inputs and received bytes waiting behind the pause.
+    size_t heldInputs() const { return heldInputs_; }
+    size_t heldBytes() const;
+    // Counts the inputs refused because too many were waiting.
+    uint64_t refusedInputs() const { return refusedInputs_; }
 
     // Read side for the views and the replay driver.
     const ClientState& state() const { return state_; }
@@ -109,9 +133,21 @@ private:
         ClientCore& core_;
     };
 
+    // Received bytes waiting behind a pause, as a slice of a shared buffer.
+    struct HeldBytes {
+        std::shared_ptr<const std::string> bytes;
+        size_t offset = 0;
+        size_t chunk = 0;  // 0: the rest in one piece
+    };
+    using HeldEvent = std::variant<HeldBytes, std::function<void()>>;
+
     void runOrDefer(std::function<void()> event);
+    void runInput(const std::function<void()>& event);
+    void runPosted();
+    void deliver(std::string_view chunk);
     void endPauseIfDue(double now);
-    void drainDeferred();
+    void drainHeld();
+    void broadcastKey(int16_t vk, uint16_t heldMask);
     void write(std::string_view bytes);
     void restartKeepAlive();
     void keepAliveTick();
@@ -137,7 +173,14 @@ private:
     double timerDue_ = 0;
     double pauseStart_ = 0;
     std::optional<double> pauseUntil_;  // stream held until the clock passes this
-    std::deque<std::function<void()>> deferred_;
+    std::deque<HeldEvent> held_;
+    size_t heldInputs_ = 0;
+    uint64_t refusedInputs_ = 0;
+    bool draining_ = false;
+    // Work an event queued for right after itself (this window's copy of a
+    // key broadcast), run before anything that waits.
+    std::vector<std::function<void()>> posted_;
+    FocusHolder focus_ = FocusHolder::FocusSink;
 
     ArrowMarker marker_;
     KeySender sender_;

@@ -23,8 +23,8 @@ public:
     virtual void write(std::string_view bytes) = 0;
     // The warning sound.
     virtual void beep() = 0;
-    // Post a key-down with this virtual-key code to every client window,
-    // this one included, to run after the current handler returns.
+    // Post a key-down with this virtual-key code to every other client
+    // window; the core runs this window's own copy itself.
     virtual void broadcastKey(int16_t vk) = 0;
     // Modifier mask (1 Shift, 2 Ctrl, 4 Alt) held right now.
     virtual uint16_t heldModifiers() const = 0;

@@ -29,11 +29,14 @@ public:
     void feed(std::string_view chunk, RecordHandler& handler);
 
     bool holding() const { return holding_; }
-    // A new connection: its stream starts afresh, so the unfinished record
-    // of the old one must not be joined to it. Held complete records stay.
+    // A new connection: its stream starts afresh, so neither the unfinished
+    // record of the old one nor its records held behind a pause carry over.
     void restart() {
         tail_.clear();
         discarding_ = false;
+        holding_ = false;
+        held_.clear();
+        heldPos_ = 0;
     }
     // Goes on with the held records; may hold again.
     void resume(RecordHandler& handler);

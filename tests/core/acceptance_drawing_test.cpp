@@ -231,8 +231,14 @@ TEST_F(DrawingAcceptance, TextIsPrintedWithItsTopFiveUnitsAboveThePoint) {
     EXPECT_EQ(count(kOrange, 0, 0, 511, 34), 0);
     EXPECT_EQ(count(kOrange, 70, 0, 511, 511), 0);
     EXPECT_EQ(count(kOrange, 0, 52, 511, 511), 0);
-    EXPECT_EQ(x(), 30);
+    EXPECT_EQ(x(), 70);  // just after the text, on the same line
     EXPECT_EQ(y(), 40);
+}
+
+TEST_F(DrawingAcceptance, LinePrintedInPiecesLandsSideBySide) {
+    recv(rec("cd", "30x") + rec("lc", point(150, 300)) + rec("pt", "\"abc\"") + rec("pt", "\" 1.axe\""));
+    EXPECT_EQ(x(), 174);  // the second piece began at 174, in the list column
+    EXPECT_EQ(bytesOf(itemRow(0)["text"]), " 1.axe");
 }
 
 TEST_F(DrawingAcceptance, OverprintClearsItsCellsThenPrints) {
@@ -240,7 +246,7 @@ TEST_F(DrawingAcceptance, OverprintClearsItsCellsThenPrints) {
     recv(rec("lc", point(100, 200)) + rec("po", "'     '"));  // blanks: only the clearing shows
     EXPECT_TRUE(allOf(kBlackPen, 100, 200, 139, 213));
     EXPECT_EQ(countAll(kBlackPen), 40 * 14);
-    EXPECT_EQ(x(), 100);
+    EXPECT_EQ(x(), 140);
     EXPECT_EQ(y(), 200);
 
     recv(rec("cs") + rec("lc", point(100, 200)) + rec("po", "'HELLO'"));

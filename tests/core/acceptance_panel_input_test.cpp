@@ -110,6 +110,21 @@ TEST_F(PanelInput, SelectionAnswersOnlyAnOpenPrompt) {
     EXPECT_EQ(object("griditems")["row"].toInt(), 0);
 }
 
+TEST_F(PanelInput, ClickOnAPanelTakesTheKeyboardFromTheBox) {
+    for (const char* click : {R"({"select": "griditems", "row": 3})", R"({"select": "gridmess", "row": 0})",
+                              R"({"tab": 1})", R"({"mousedown": "TabStrip1", "button": 1})",
+                              R"({"mousedown": "griditems", "button": 1, "y": 10})"}) {
+        recv(rec("cs"));
+        openPrompt();  // the box opens focused at top 300
+        ASSERT_TRUE(object("txtbox")["focused"].toBool());
+        run(click);
+        EXPECT_FALSE(object("txtbox")["focused"].toBool()) << click;
+        key(38);  // Up moves only a focused box
+        EXPECT_EQ(object("txtbox")["top"].toInt(), 300) << click;
+        menu("mnutextbox");
+    }
+}
+
 TEST_F(PanelInput, ScrollingAPageOrMoreRequestsThePageInView) {
     scrollTo(14);
     EXPECT_EQ(sent(), (Writes{" 118, 0", " 50, 0"}));

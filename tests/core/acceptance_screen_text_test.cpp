@@ -158,7 +158,7 @@ TEST_F(ScreenText, GaugeLineDrawsItsBarAndIsPrintedInPlace) {
     EXPECT_EQ(integer("gaugenow"), 50);
     EXPECT_EQ(integer("gaugemax"), 100);
     EXPECT_EQ(forecolor(), kGreen);
-    EXPECT_EQ(state()["currentx"].toDouble(), 10);
+    EXPECT_EQ(state()["currentx"].toDouble(), 10 + 8 * 20);  // printed from x 10
     EXPECT_EQ(state()["currenty"].toDouble(), 204);
     // Half is not more than half: a red bar half the display wide.
     EXPECT_EQ(pixel(250, 198), 0xff0000u);
@@ -390,8 +390,13 @@ TEST_F(ScreenText, HeadingHidesTheGridOnlyWhereItCoversTheDisplay) {
 
 TEST_F(ScreenText, ListLineNumbered99HasNoRowAndIsPrinted) {
     EXPECT_TRUE(draws(textAt(200, kListY, "99.Extra")));
-    EXPECT_EQ(integer("itemnum"), 0);
+    EXPECT_EQ(integer("itemnum"), 99);  // read like any other number
     for (int row = 0; row < 98; ++row) EXPECT_EQ(bytesOf(itemRow(row)["text"]), "") << row;
+    // Its mark has no row to go to: nothing marked, nothing printed.
+    EXPECT_FALSE(draws(textAt(200, kListY, "B")));
+    EXPECT_EQ(integer("itemnum"), 99);
+    recv(textAt(400, 219, "99"));
+    EXPECT_EQ(integer("itemnum"), 99);
 }
 
 // --- encounter band ---------------------------------------------------------------------

@@ -149,7 +149,7 @@ TEST_F(CanvasTest, TextGoesInEightUnitCellsOnATransparentBackground) {
     EXPECT_GT(count(kBlueish, 40, 60, 71, 76), 0);  // the background shows between strokes
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) ASSERT_TRUE(px(x, y) == kWhite || px(x, y) == kBlueish);  // no blending
-    EXPECT_EQ(canvas.currentX, 40);
+    EXPECT_EQ(canvas.currentX, 40 + 4 * 8);  // on past the text, same line
     EXPECT_EQ(canvas.currentY, 60);
 }
 

@@ -32,7 +32,8 @@ protected:
     LogModel log;
     int restarts = 0;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    Keyboard keyboard{{state, sender, box, menus, log, host, [this] { ++restarts; }}};
+    Keyboard keyboard{{state, sender, box, menus, log, host, [this] { ++restarts; },
+                        [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
 };
 
 }  // namespace
@@ -63,9 +64,9 @@ TEST_F(KeyHandling, BoxKeysNeedTheBoxVisibleAndFocused) {
 }
 
 TEST_F(KeyHandling, BroadcastCharactersWhateverTheBox) {
-    for (int16_t ch : {96, 126, 58, 102, 59}) keyboard.keyPress(ch);
+    for (int16_t ch : {96, 126, 58, 102, 59}) keyboard.keyPress(ch, 0);
     showBox();
-    keyboard.keyPress(58);
+    keyboard.keyPress(58, 0);
     EXPECT_EQ(host.broadcasts, (std::vector<int16_t>{70, 70, 79, 79}));
     EXPECT_TRUE(host.writes.empty());
 }

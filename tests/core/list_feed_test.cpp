@@ -26,10 +26,10 @@ TEST_F(InterpreterTest, LinesWithoutFullStopInThirdPlaceArePrinted) {
 TEST_F(InterpreterTest, LineNumberedBeyondTheGridIsAHeading) {
     state.itemsexpected = 3;
     EXPECT_TRUE(feed(kListX, kListY, "99.Ring"));
-    EXPECT_EQ(state.itemnum, 0);
+    EXPECT_EQ(state.itemnum, 99);
     EXPECT_EQ(state.itemsexpected, 3);
     EXPECT_FALSE(items.visible);
     EXPECT_TRUE(topRowMoves.empty());
-    EXPECT_TRUE(feed(kListX, kListY, "B"));  // marks nothing
+    EXPECT_FALSE(feed(kListX, kListY, "B"));  // a mark for line 99: no row to mark
     for (const ItemRow& row : items.rows) EXPECT_EQ(row.mark, "");
 }

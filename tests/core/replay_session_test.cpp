@@ -63,10 +63,44 @@ TEST_F(ReplaySessionTest, KeyWaitingBehindAPauseRestartsTheKeepAliveThatFellDueI
     EXPECT_EQ(session().core().timerDue(), 70001 + ClientCore::kKeepAliveMs);
 }
 
+TEST_F(ReplaySessionTest, BroadcastCopyHeldBehindAPauseRunsRightAfterItsKeyWithItsModifiers) {
+    // The keep-alive falls due inside the pause, and waits for the held input.
+    run(R"({"advance": 64990})");
+    run(R"({"recv": "pz100\u001f"})");
+    run(R"({"keydown": 192, "mask": 1, "char": 126})");
+    run(R"({"keydown": 65, "mask": 0})");
+    run(R"({"advance": 200})");
+    EXPECT_EQ(sent(), std::vector<std::string>({" 192, 1", " 70, 1", " 65, 0"}));
+    EXPECT_EQ(session().host().broadcasts(), std::vector<int16_t>({70}));
+}
+
+TEST_F(ReplaySessionTest, ReconnectDiscardsWhatTheOldConnectionLeftHeld) {
+    run(R"({"recv": "pz100\u001flc(9,9)\u001f"})");
+    run(R"({"recv": "lc(8,8)\u001f"})");
+    run(R"({"keydown": 65, "mask": 0})");
+    ClientCore& core = const_cast<ClientCore&>(session().core());
+    core.restartStream();
+    EXPECT_FALSE(core.holding());
+    EXPECT_EQ(currentX(), 0);  // neither the held record nor the waiting data ran
+    EXPECT_EQ(sent(), std::vector<std::string>({" 65, 0"}));
+    EXPECT_EQ(session().heldBytes(), 0u);
+}
+
+TEST_F(ReplaySessionTest, InputBeyondTheBoundIsRefusedButReceivedDataNeverIs) {
+    run(R"({"recv": "pz100\u001f"})");
+    for (size_t i = 0; i < ClientCore::kMaxHeldInputs + 5; ++i) run(R"({"dblclick": true})");
+    run(R"({"recv": "lc(7,7)\u001f"})");
+    EXPECT_EQ(session().waitingInputs(), ClientCore::kMaxHeldInputs);
+    EXPECT_EQ(session().core().refusedInputs(), 5u);
+    run(R"({"advance": 101})");
+    EXPECT_EQ(currentX(), 7);  // an even number of freezes: the data after them ran
+    EXPECT_FALSE(session().core().state().frozen);
+}
+
 TEST_F(ReplaySessionTest, LongStreamInOneByteChunksBehindAPauseLosesNothing) {
     // More chunks wait than the core itself would keep.
     std::string stream = "pz10\x1flc(7,8)\x1f";
-    for (size_t i = 0; i < ClientCore::kMaxDeferredEvents / 3 + 10; ++i) stream += "zz\x1f";
+    for (size_t i = 0; i < ClientCore::kMaxHeldInputs / 3 + 10; ++i) stream += "zz\x1f";
     session(1).receiveFile(stream);
     EXPECT_EQ(currentX(), 0);
     run(R"({"advance": 11})");

@@ -83,28 +83,16 @@ protected:
 
 // --- delivery ---------------------------------------------------------------------
 
-TEST_F(Broadcast, EveryClientGetsTheKeyTheSenderAfterItsHandlerReturns) {
+TEST_F(Broadcast, EveryOtherClientGetsTheKeyTheSenderNone) {
     auto a = startClient();
     auto b = startClient();
     auto c = startClient();
     a->broadcast->broadcast(70);
-    EXPECT_TRUE(a->received.empty());  // nothing arrives inside the broadcasting handler
-    ASSERT_TRUE(spinUntil([&] { return a->received.size() + b->received.size() + c->received.size() == 3; }));
-    EXPECT_EQ(a->received, std::vector<int16_t>{70});
+    ASSERT_TRUE(spinUntil([&] { return b->received.size() + c->received.size() == 2; }));
+    spinFor(100);
+    EXPECT_TRUE(a->received.empty());  // its own copy is the sender's core's to run
     EXPECT_EQ(b->received, std::vector<int16_t>{70});
     EXPECT_EQ(c->received, std::vector<int16_t>{70});
-}
-
-TEST_F(Broadcast, ClientWithoutAnEndpointStillReachesItself) {
-    QFile blocker(dir());
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));  // a file where the directory should be
-    blocker.close();
-    Client lonely(dir());
-    EXPECT_FALSE(lonely.broadcast->start());
-    lonely.broadcast->broadcast(79);
-    EXPECT_TRUE(lonely.received.empty());
-    ASSERT_TRUE(spinUntil([&] { return !lonely.received.empty(); }));
-    EXPECT_EQ(lonely.received, std::vector<int16_t>{79});
 }
 
 // --- the endpoint directory -------------------------------------------------------
@@ -139,8 +127,6 @@ TEST_F(Broadcast, ClosingAClientRemovesItsEndpoint) {
     EXPECT_EQ(endpoints().size(), 2);
     b.reset();
     EXPECT_EQ(endpoints().size(), 1);
-    a->broadcast->broadcast(70);
-    ASSERT_TRUE(spinUntil([&] { return !a->received.empty(); }));
 }
 
 TEST_F(Broadcast, DeadClientsEndpointIsCleanedUpAndOthersStillServed) {
@@ -150,12 +136,13 @@ TEST_F(Broadcast, DeadClientsEndpointIsCleanedUpAndOthersStillServed) {
     makeStaleEndpoint(stale);
     ASSERT_TRUE(QFile::exists(stale));
     a->broadcast->broadcast(70);
-    ASSERT_TRUE(spinUntil([&] { return !QFile::exists(stale) && a->received.size() == 1 && b->received.size() == 1; }));
+    ASSERT_TRUE(spinUntil([&] { return !QFile::exists(stale) && b->received.size() == 1; }));
     EXPECT_EQ(endpoints().size(), 2);
 }
 
 TEST_F(Broadcast, FilesThatAreNoEndpointsAreLeftAlone) {
     auto a = startClient();
+    auto b = startClient();
     const QString plain = dir() + QStringLiteral("/client-1-0123456789abcdef");
     QFile file(plain);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -163,7 +150,7 @@ TEST_F(Broadcast, FilesThatAreNoEndpointsAreLeftAlone) {
     const QString oddName = dir() + QStringLiteral("/other-socket");
     makeStaleEndpoint(oddName);
     a->broadcast->broadcast(70);
-    ASSERT_TRUE(spinUntil([&] { return !a->received.empty(); }));
+    ASSERT_TRUE(spinUntil([&] { return !b->received.empty(); }));
     spinFor(100);
     EXPECT_TRUE(QFile::exists(plain));
     EXPECT_TRUE(QFile::exists(oddName));
@@ -210,6 +197,7 @@ TEST_F(Broadcast, MalformedOrOversizedMessagesAreIgnored) {
 
 TEST_F(Broadcast, SilentPeersAreDroppedAndDoNotBlockOthers) {
     auto a = startClient();
+    auto b = startClient();
     std::vector<std::unique_ptr<QLocalSocket>> silent;
     for (int i = 0; i < KeyBroadcast::kMaxIncoming + 8; ++i) {
         auto peer = std::make_unique<QLocalSocket>();
@@ -224,7 +212,7 @@ TEST_F(Broadcast, SilentPeersAreDroppedAndDoNotBlockOthers) {
                                [](const auto& p) { return p->state() == QLocalSocket::UnconnectedState; });
         },
         KeyBroadcast::kTimeoutMs * 4));
-    a->broadcast->broadcast(70);
+    b->broadcast->broadcast(70);
     ASSERT_TRUE(spinUntil([&] { return !a->received.empty(); }));
 }
 

@@ -131,11 +131,7 @@ std::optional<int16_t> KeyBroadcast::parseMessage(QByteArrayView bytes) {
 
 void KeyBroadcast::broadcast(int16_t vk) {
     if (vk < kMinVk || vk > kMaxVk) return;
-    if (!listening() || !ensurePrivateDirectory(directory_)) {
-        // No endpoint of our own: at least this client gets its key, later.
-        QTimer::singleShot(0, this, [this, vk] { deliver(vk); });
-        return;
-    }
+    if (!listening() || !ensurePrivateDirectory(directory_)) return;
     const QByteArray bytes = message(vk);
     const QStringList names = QDir(directory_).entryList(QDir::System | QDir::Files, QDir::Name);
     int reached = 0;
@@ -143,7 +139,7 @@ void KeyBroadcast::broadcast(int16_t vk) {
         if (reached == kMaxEndpoints) break;
         if (!endpointName().match(name).hasMatch()) continue;
         const QString path = directory_ + u'/' + name;
-        if (!isOwnSocket(path)) continue;
+        if (path == endpointPath_ || !isOwnSocket(path)) continue;
         sendTo(path, bytes);
         ++reached;
     }

@@ -1,10 +1,9 @@
 #pragma once
 // The key broadcast between the client windows of one desktop user. Every
 // running client listens on a local socket in a directory that only its
-// owner can enter; a broadcast connects to every socket there, its own
-// included, and hands over one key code. Nothing waits: connects, writes and
-// reads all finish in the event loop, so the sender's own copy arrives after
-// the handler that started the broadcast has returned.
+// owner can enter; a broadcast connects to every other socket there and
+// hands over one key code (the sender's core runs its own copy itself).
+// Nothing waits: connects, writes and reads all finish in the event loop.
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -38,7 +37,7 @@ public:
     static QString defaultDirectory();
 
     // Makes sure the directory is ours alone and registers this client's
-    // endpoint. Without it, broadcasts still reach this client itself.
+    // endpoint. Without it, this client neither sends nor receives.
     bool start();
     bool listening() const;
     QString endpointPath() const { return endpointPath_; }
@@ -47,7 +46,7 @@ public:
     // Called with each key code received, in the event loop.
     void setKeyHandler(KeyHandler handler) { handler_ = std::move(handler); }
 
-    // A key-down with this virtual-key code for every client, this one included.
+    // A key-down with this virtual-key code for every other client.
     void broadcast(int16_t vk);
 
     // The wire form of one broadcast, "KEY 70\n", and its strict reading.

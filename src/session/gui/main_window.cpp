@@ -190,14 +190,17 @@ void MainWindow::wireEvents() {
     connect(tabStrip_, &TabStrip::pressed, this, [this](int button) {
         if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
     });
-    connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) { core_->setBoxFocused(focused); });
+    connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) {
+        if (focused) core_->focusEntered(FocusHolder::TextBox);
+        else core_->focusLeftTextBox();
+    });
     connect(entryBox_, &EntryBox::playerEdited, this, [this](const std::string& text) {
         feed([&text](ClientCore& c) { c.setBoxText(text); });
     });
-    // The grids and the tab strip hand the focus on, so keys stay the window's.
-    for (PanelGridView* grid : {static_cast<PanelGridView*>(itemGrid_), static_cast<PanelGridView*>(messageGrid_)})
-        connect(grid, &PanelGridView::focusWanted, focusSink_, [this] { focusSink_->setFocus(Qt::MouseFocusReason); });
-    connect(tabStrip_, &TabStrip::focusWanted, focusSink_, [this] { focusSink_->setFocus(Qt::MouseFocusReason); });
+    // A click on a panel gives it the keyboard; the core decides where it goes.
+    connect(itemGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::ItemGrid); });
+    connect(messageGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::MessageGrid); });
+    connect(tabStrip_, &TabStrip::focusWanted, this, [this] { panelFocused(FocusHolder::TabStrip); });
 }
 
 // --- showing the core --------------------------------------------------------
@@ -214,9 +217,18 @@ void MainWindow::afterEvent() {
     syncLog();
     syncSound();
     syncFrozen();
+    syncRefusedInputs();
     armWakeTimer();
     if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
     if (stateFile_) stateFile_->changed();
+}
+
+void MainWindow::syncRefusedInputs() {
+    if (core_->refusedInputs() == shownRefusedInputs_) return;
+    shownRefusedInputs_ = core_->refusedInputs();
+    statusBar()->showMessage(
+        QStringLiteral("The game is paused and too much input is waiting: the last keys or clicks were not taken."),
+        5000);
 }
 
 // Where the windows are, for a test that drives them from outside.
@@ -300,6 +312,12 @@ void MainWindow::armWakeTimer() {
     }
     const double delay = std::ceil(*wake - clock_.nowMs());
     wakeTimer_.start(static_cast<int>(std::clamp(delay, 0.0, 24.0 * 3600 * 1000)));
+}
+
+void MainWindow::panelFocused(FocusHolder panel) {
+    core_->focusEntered(panel);
+    if (core_->keyboardFocus() == FocusHolder::FocusSink) focusSink_->setFocus(Qt::MouseFocusReason);
+    afterEvent();
 }
 
 // --- the connection ----------------------------------------------------------

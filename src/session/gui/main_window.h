@@ -87,6 +87,8 @@ private:
     void armWakeTimer();
     void pumpSocket();
     void handleKey(const QKeyEvent& event);
+    void panelFocused(FocusHolder panel);
+    void syncRefusedInputs();
     std::string windowJson() const;
 
     ServerAddress address_;
@@ -117,6 +119,7 @@ private:
     QTimer wakeTimer_;  // armed for the core's next wake
     QTimer pumpTimer_;  // reads on when data is left in the socket
     bool connectedOnce_ = false;
+    uint64_t shownRefusedInputs_ = 0;
 
     std::optional<uint64_t> shownMenus_;
     std::optional<uint64_t> shownWindow_;
