@@ -82,7 +82,11 @@ public:
     void focusEntered(FocusHolder holder);
     // The text entry box lost the keyboard to something outside the window.
     void focusLeftTextBox();
-    FocusHolder keyboardFocus() const { return focus_; }
+    FocusHolder keyboardFocus() const {
+        // The input field opens the box with the keyboard, and takes it along when it closes.
+        if (box_.focused) return FocusHolder::TextBox;
+        return focus_ == FocusHolder::TextBox ? FocusHolder::None : focus_;
+    }
     // A new connection to the server begins (a reconnect): what the old one
     // left held (records behind a pause, data not yet read) is discarded.
     void restartStream();
