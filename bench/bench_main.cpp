@@ -88,8 +88,11 @@ int runChildPart(const Options& o) {
     QJsonObject out;
     if (o.part == "messages" || o.part == "log") {
         const auto r = qb::measureLines(o.part == "log" ? qb::LineSink::Log : qb::LineSink::Messages, o.lines);
-        out = {{"first_us_per_line", r.firstUsPerLine}, {"last_us_per_line", r.lastUsPerLine},
-               {"peak_mib", r.peakMiB}, {"start_mib", r.startMiB}, {"lines", double(r.lines)},
+        out = {{"first_us_per_line", r.firstUsPerLine},
+               {"last_us_per_line", r.lastUsPerLine},
+               {"peak_mib", r.peakMiB},
+               {"start_mib", r.startMiB},
+               {"lines", double(r.lines)},
                {"kept", double(r.kept)}};
     } else if (o.part == "pipeline") {
         // One measurement alone, for a profiler.
@@ -128,8 +131,8 @@ int main(int argc, char* argv[]) {
     if (!o.writeReference.isEmpty()) {
         const std::string stream = qb::makeReferenceStream(o.minBytes);
         QSaveFile out(o.writeReference);
-        if (!out.open(QIODevice::WriteOnly) || out.write(stream.data(), qint64(stream.size())) != qint64(stream.size()) ||
-            !out.commit())
+        if (!out.open(QIODevice::WriteOnly) ||
+            out.write(stream.data(), qint64(stream.size())) != qint64(stream.size()) || !out.commit())
             usage("cannot write the reference stream");
         return 0;
     }
@@ -137,9 +140,8 @@ int main(int argc, char* argv[]) {
 
     const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
     const QString family = QFontInfo(qb::assets().font).family();
-    std::printf("reference stream: %.2f MB, %d repetitions, medians; font %s%s\n", double(stream.size()) / 1e6,
-                o.reps, qPrintable(family),
-                family == "KELVOASCII" ? "" : " (NOT the terminal font: build quorlak_data first)");
+    std::printf("reference stream: %.2f MB, %d repetitions, medians; font %s%s\n", double(stream.size()) / 1e6, o.reps,
+                qPrintable(family), family == "KELVOASCII" ? "" : " (NOT the terminal font: build quorlak_data first)");
 
     const auto framing = qb::measureFraming(stream, o.reps);
     const auto pipeline = qb::measurePipeline(stream, o.reps);
@@ -154,8 +156,8 @@ int main(int argc, char* argv[]) {
          fmt("%.2fx", framing.ratio), "<= 3x", framing.ratio <= 3},
         {"pipeline (MB/s) vs bare draw", fmt("%.1f", pipeline.coreMBs), fmt("%.1f", pipeline.bareMBs),
          fmt("%.2fx", pipeline.ratio), "<= 1.25x", pipeline.ratio <= 1.25},
-        {"pipeline (records/s)", fmt("%.0f", pipeline.coreRecordsPerS), fmt("%.0f", pipeline.bareRecordsPerS), "",
-         "", true},
+        {"pipeline (records/s)", fmt("%.0f", pipeline.coreRecordsPerS), fmt("%.0f", pipeline.bareRecordsPerS), "", "",
+         true},
         {"1-byte chunks vs one chunk (MB/s)", fmt("%.1f", chunking.byteMBs), fmt("%.1f", chunking.wholeMBs),
          fmt("%.2fx", chunking.ratio), "<= 2x", chunking.ratio <= 2},
         {"4 KB chunk to picture p50 (ms)", fmt("%.3f", latency.p50Ms), "", "", "", true},
@@ -168,8 +170,8 @@ int main(int argc, char* argv[]) {
         rows.push_back({std::string(name) + " peak memory (MiB)", fmt("%.1f", part["peak_mib"].toDouble()),
                         fmt("%.1f", part["start_mib"].toDouble()), "", "bounded", !part.isEmpty()});
     }
-    rows.push_back({"peak memory after the session (MiB)", fmt("%.1f", session["peak_mib"].toDouble()), "", "",
-                    "< 100", !session.isEmpty() && session["peak_mib"].toDouble() < 100});
+    rows.push_back({"peak memory after the session (MiB)", fmt("%.1f", session["peak_mib"].toDouble()), "", "", "< 100",
+                    !session.isEmpty() && session["peak_mib"].toDouble() < 100});
 
     std::printf("%-44s %12s %12s %8s %10s  %s\n", "measure", "measured", "baseline", "ratio", "target", "");
     bool allMet = true;

@@ -47,7 +47,7 @@ struct LinesResult {
     double peakMiB = 0;
     double startMiB = 0;  // before the first line
     size_t lines = 0;
-    size_t kept = 0;      // rows, or log bytes, held at the end
+    size_t kept = 0;  // rows, or log bytes, held at the end
 };
 enum class LineSink { Messages, Log };
 LinesResult measureLines(LineSink sink, size_t lines);

@@ -5,9 +5,9 @@
 #include <QFont>
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -47,7 +47,6 @@ namespace {
 constexpr int kTextRaise = 5;
 constexpr int kTextCellHeight = 16;
 
-
 }  // namespace
 
 // Follows each record as the client does, on a scratch canvas that keeps the
@@ -205,8 +204,7 @@ private:
             const int ey = toCanvas(double(scratch_.currentY) + kTextCellHeight - 3);
             note({.kind = DrawOp::Kind::Fill, .a = sx, .b = sy, .c = ex, .d = ey, .color = scratch_.backColor});
             move(float(sx), float(sy));
-            if (sx < state_.boxleft && state_.boxleft < ex && sy <= state_.boxtop && state_.boxtop < ey)
-                hideMarker();
+            if (sx < state_.boxleft && state_.boxleft < ex && sy <= state_.boxtop && state_.boxtop < ey) hideMarker();
         }
         scratch_.takeDamage();
         const bool printed = interpreter_.pretext(line);
@@ -222,7 +220,11 @@ private:
         const QRgb color = ratio > 0.5f ? kGreen : kRed;
         const int length = clampToInt16(Canvas::kSize * ratio);
         const float x = scratch_.currentX, y = scratch_.currentY;
-        note({.kind = DrawOp::Kind::Box, .a = 0, .b = bar.top(), .c = Canvas::kSize, .d = bar.bottom(),
+        note({.kind = DrawOp::Kind::Box,
+              .a = 0,
+              .b = bar.top(),
+              .c = Canvas::kSize,
+              .d = bar.bottom(),
               .color = scratch_.backColor});
         note({.kind = DrawOp::Kind::Box, .a = 0, .b = bar.bottom(), .c = length, .d = bar.top(), .color = color});
         move(x, y);
@@ -288,9 +290,7 @@ private:
     }
 
     bool drawPicture(int16_t n) {
-        const auto natural = [&](int x, int y) {
-            note({.kind = DrawOp::Kind::Picture, .a = x, .b = y, .c = n});
-        };
+        const auto natural = [&](int x, int y) { note({.kind = DrawOp::Kind::Picture, .a = x, .b = y, .c = n}); };
         const auto scaled = [&](int size) {
             note({.kind = DrawOp::Kind::ScaledPicture,
                   .a = toCanvas(scratch_.currentX),

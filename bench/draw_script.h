@@ -20,9 +20,9 @@ struct DrawOp {
     enum class Kind : uint8_t { Clear, Move, Point, Line, Box, Fill, Circle, Text, Picture, ScaledPicture, Pixel };
     Kind kind = Kind::Move;
     int a = 0, b = 0, c = 0, d = 0;  // coordinates, or the picture number in c
-    float x = 0, y = 0;               // the current point a Move or Text sets
+    float x = 0, y = 0;              // the current point a Move or Text sets
     QRgb color = 0;
-    uint32_t text = 0, length = 0;    // a Text's bytes in the script's arena
+    uint32_t text = 0, length = 0;  // a Text's bytes in the script's arena
 };
 
 class DrawScript {

@@ -39,7 +39,10 @@ LinesResult measureLines(LineSink sink, size_t lines) {
     core->resize(512, 512);
     core->menu(MenuItem::mnudelay);
     core->receive(kScreenBegins);
-    if (sink == LineSink::Log) core->receive("lc(16,100)\x1f" "cw22\x1f");  // an encounter starts the log
+    if (sink == LineSink::Log)
+        core->receive(
+            "lc(16,100)\x1f"
+            "cw22\x1f");  // an encounter starts the log
 
     LinesResult result;
     result.lines = lines;

@@ -40,8 +40,9 @@ struct Player {
 // Mostly walking and fighting, with the list screens, commands and talk a
 // player uses along the way.
 void playOneKey(Player& p, std::mt19937& dice) {
-    static const QStringList commands = {"U3", "U5", "P1", "P2", "P3", "G4", "X2,5", "bi6", "say hello there",
-                                         "shout anyone in the vaults?", "Mpann", "1", "2", "help", "bi2"};
+    static const QStringList commands = {
+        "U3",    "U5", "P1", "P2",   "P3", "G4", "X2,5", "bi6", "say hello there", "shout anyone in the vaults?",
+        "Mpann", "1",  "2",  "help", "bi2"};
     const int roll = int(dice() % 100);
     if (roll < 58) {
         const int arrows[] = {Vk::Left, Vk::Up, Vk::Right, Vk::Down};

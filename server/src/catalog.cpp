@@ -1,7 +1,6 @@
 #include "catalog.h"
 
-const QList<ItemType>& itemTypes()
-{
+const QList<ItemType>& itemTypes() {
     static const QList<ItemType> types = {
         {"Dagger", ItemKind::Weapon, 1, 5},
         {"Short sword", ItemKind::Weapon, 2, 15},
@@ -29,38 +28,24 @@ const QList<ItemType>& itemTypes()
     return types;
 }
 
-const QList<CreatureType>& creatureTypes()
-{
+const QList<CreatureType>& creatureTypes() {
     using T = CreatureTrait;
     static const QList<CreatureType> types = {
-        {"Arctic Wolf", 1, 12, 5, 1, 20, T::None, true},
-        {"Cave Bear", 1, 24, 7, 2, 45, T::None, true},
-        {"Frost Blob", 2, 10, 3, 0, 12, T::None, false},
-        {"Ghost", 3, 14, 4, 2, 40, T::DrainsExperience, false},
-        {"Gargoyle", 4, 26, 6, 4, 60, T::None, false},
-        {"Blue Dragon", 5, 70, 12, 5, 400, T::None, false},
-        {"Flame Sprite", 6, 16, 7, 1, 50, T::None, false},
-        {"Mad Wizard", 7, 20, 8, 1, 80, T::DrainsMana, false},
-        {"Frost Giant", 8, 50, 11, 4, 250, T::None, false},
-        {"Thief", 9, 10, 3, 1, 25, T::Steals, false},
-        {"Goblin", 10, 8, 3, 1, 10, T::None, false},
-        {"Ice Spider", 11, 9, 4, 1, 18, T::Poisons, false},
-        {"Snow Lizard", 12, 14, 5, 2, 22, T::None, true},
-        {"Skeleton", 13, 16, 5, 3, 30, T::None, false},
-        {"Renegade", 14, 22, 7, 3, 55, T::None, false},
-        {"Merman", 15, 20, 6, 2, 30, T::Peaceful, false},
+        {"Arctic Wolf", 1, 12, 5, 1, 20, T::None, true},    {"Cave Bear", 1, 24, 7, 2, 45, T::None, true},
+        {"Frost Blob", 2, 10, 3, 0, 12, T::None, false},    {"Ghost", 3, 14, 4, 2, 40, T::DrainsExperience, false},
+        {"Gargoyle", 4, 26, 6, 4, 60, T::None, false},      {"Blue Dragon", 5, 70, 12, 5, 400, T::None, false},
+        {"Flame Sprite", 6, 16, 7, 1, 50, T::None, false},  {"Mad Wizard", 7, 20, 8, 1, 80, T::DrainsMana, false},
+        {"Frost Giant", 8, 50, 11, 4, 250, T::None, false}, {"Thief", 9, 10, 3, 1, 25, T::Steals, false},
+        {"Goblin", 10, 8, 3, 1, 10, T::None, false},        {"Ice Spider", 11, 9, 4, 1, 18, T::Poisons, false},
+        {"Snow Lizard", 12, 14, 5, 2, 22, T::None, true},   {"Skeleton", 13, 16, 5, 3, 30, T::None, false},
+        {"Renegade", 14, 22, 7, 3, 55, T::None, false},     {"Merman", 15, 20, 6, 2, 30, T::Peaceful, false},
     };
     return types;
 }
 
-const QList<SpellType>& spellTypes()
-{
+const QList<SpellType>& spellTypes() {
     static const QList<SpellType> types = {
-        {"Frost bolt", 1, 2},
-        {"Heal", 1, 3},
-        {"Warmth", 2, 2},
-        {"Recall", 2, 5},
-        {"Fireball", 3, 6},
+        {"Frost bolt", 1, 2}, {"Heal", 1, 3}, {"Warmth", 2, 2}, {"Recall", 2, 5}, {"Fireball", 3, 6},
     };
     return types;
 }
@@ -68,13 +53,12 @@ const QList<SpellType>& spellTypes()
 const ItemType& itemType(int index) { return itemTypes().at(index); }
 const CreatureType& creatureType(int index) { return creatureTypes().at(index); }
 
-const QList<int>& treasureItems()
-{
+const QList<int>& treasureItems() {
     static const QList<int> items = {
-        Item::Dagger, Item::IceAxe, Item::LongSword, Item::LeatherCoat, Item::ChainMail,
-        Item::Ration, Item::Ration, Item::DriedFish, Item::HoneyCake, Item::HealingPotion,
-        Item::HealingPotion, Item::ManaPotion, Item::RecallScroll, Item::SilverRing,
-        Item::GoldNugget, Item::GoldNugget, Item::Sapphire, Item::AncientCoin,
+        Item::Dagger,        Item::IceAxe,     Item::LongSword,    Item::LeatherCoat, Item::ChainMail,
+        Item::Ration,        Item::Ration,     Item::DriedFish,    Item::HoneyCake,   Item::HealingPotion,
+        Item::HealingPotion, Item::ManaPotion, Item::RecallScroll, Item::SilverRing,  Item::GoldNugget,
+        Item::GoldNugget,    Item::Sapphire,   Item::AncientCoin,
     };
     return items;
 }

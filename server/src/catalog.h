@@ -7,49 +7,77 @@
 
 enum class ItemKind { Weapon, Armour, Food, Potion, ManaPotion, Scroll, Valuable, Tool };
 
-struct ItemType
-{
+struct ItemType {
     QString name;
     ItemKind kind;
-    int power; // attack or defence bonus, food or health restored
-    int value; // gold when sold in town
+    int power;  // attack or defence bonus, food or health restored
+    int value;  // gold when sold in town
 };
 
 enum class CreatureTrait { None, DrainsExperience, DrainsMana, Poisons, Steals, Peaceful };
 
-struct CreatureType
-{
-    QString name; // at most 12 characters, so slot lines keep their columns
+struct CreatureType {
+    QString name;  // at most 12 characters, so slot lines keep their columns
     int picture;
     int health;
     int attack;
     int defence;
     int experience;
     CreatureTrait trait;
-    bool takesFood; // a gift of food sends it away
+    bool takesFood;  // a gift of food sends it away
 };
 
-struct SpellType
-{
+struct SpellType {
     QString name;
-    int level; // needed to cast it
+    int level;  // needed to cast it
     int mana;
 };
 
 namespace Item {
 enum : int {
-    Dagger, ShortSword, IceAxe, LongSword, FrostBlade,
-    FurCloak, LeatherCoat, ChainMail, DragonScale,
-    Ration, DriedFish, HoneyCake, HealingPotion, ManaPotion, RecallScroll,
-    SilverRing, GoldNugget, Sapphire, Pearl, AncientCoin,
-    Rope, Torch,
+    Dagger,
+    ShortSword,
+    IceAxe,
+    LongSword,
+    FrostBlade,
+    FurCloak,
+    LeatherCoat,
+    ChainMail,
+    DragonScale,
+    Ration,
+    DriedFish,
+    HoneyCake,
+    HealingPotion,
+    ManaPotion,
+    RecallScroll,
+    SilverRing,
+    GoldNugget,
+    Sapphire,
+    Pearl,
+    AncientCoin,
+    Rope,
+    Torch,
 };
 }
 
 namespace Creature {
 enum : int {
-    ArcticWolf, CaveBear, FrostBlob, Ghost, Gargoyle, BlueDragon, FlameSprite, MadWizard,
-    FrostGiant, Thief, Goblin, IceSpider, SnowLizard, Skeleton, Renegade, Merman,
+    ArcticWolf,
+    CaveBear,
+    FrostBlob,
+    Ghost,
+    Gargoyle,
+    BlueDragon,
+    FlameSprite,
+    MadWizard,
+    FrostGiant,
+    Thief,
+    Goblin,
+    IceSpider,
+    SnowLizard,
+    Skeleton,
+    Renegade,
+    Merman,
 };
 }
 

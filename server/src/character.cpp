@@ -2,41 +2,35 @@
 
 #include "catalog.h"
 
-Character::Character()
-{
+Character::Character() {
     health = maxHealth();
     mana = maxMana();
     weaponSlot = addItem(Item::ShortSword);
     armourSlot = addItem(Item::FurCloak);
-    for (int type : {Item::Ration, Item::Ration, Item::HealingPotion, Item::Rope, Item::Torch,
-                     Item::RecallScroll, Item::DriedFish})
+    for (int type : {Item::Ration, Item::Ration, Item::HealingPotion, Item::Rope, Item::Torch, Item::RecallScroll,
+                     Item::DriedFish})
         addItem(type);
 }
 
-int Character::attack() const
-{
+int Character::attack() const {
     const int weapon = weaponSlot >= 0 ? itemType(pack[weaponSlot].type).power : 0;
     return 2 + level + weapon;
 }
 
-int Character::defence() const
-{
+int Character::defence() const {
     const int armour = armourSlot >= 0 ? itemType(pack[armourSlot].type).power : 0;
     return armour + level / 2;
 }
 
-QString Character::weaponName() const
-{
+QString Character::weaponName() const {
     return weaponSlot >= 0 ? itemType(pack[weaponSlot].type).name : QStringLiteral("bare hands");
 }
 
-QString Character::armourName() const
-{
+QString Character::armourName() const {
     return armourSlot >= 0 ? itemType(pack[armourSlot].type).name : QStringLiteral("none");
 }
 
-int Character::addItem(int type)
-{
+int Character::addItem(int type) {
     for (int slot = 0; slot < packSize; ++slot) {
         if (pack[slot].isEmpty()) {
             pack[slot] = {type, false};
@@ -46,38 +40,29 @@ int Character::addItem(int type)
     return -1;
 }
 
-void Character::removeItem(int slot)
-{
+void Character::removeItem(int slot) {
     pack[slot] = {};
-    if (weaponSlot == slot)
-        weaponSlot = -1;
-    if (armourSlot == slot)
-        armourSlot = -1;
+    if (weaponSlot == slot) weaponSlot = -1;
+    if (armourSlot == slot) armourSlot = -1;
 }
 
-void Character::swapItems(int a, int b)
-{
+void Character::swapItems(int a, int b) {
     std::swap(pack[a], pack[b]);
     auto follow = [&](int& worn) {
-        if (worn == a)
-            worn = b;
-        else if (worn == b)
-            worn = a;
+        if (worn == a) worn = b;
+        else if (worn == b) worn = a;
     };
     follow(weaponSlot);
     follow(armourSlot);
 }
 
-int Character::itemCount() const
-{
+int Character::itemCount() const {
     int count = 0;
-    for (const PackSlot& slot : pack)
-        count += slot.isEmpty() ? 0 : 1;
+    for (const PackSlot& slot : pack) count += slot.isEmpty() ? 0 : 1;
     return count;
 }
 
-int Character::gainExperience(qint64 amount)
-{
+int Character::gainExperience(qint64 amount) {
     experience += amount;
     int gained = 0;
     while (experience >= experienceForNextLevel()) {
@@ -89,7 +74,4 @@ int Character::gainExperience(qint64 amount)
     return gained;
 }
 
-void Character::loseExperience(qint64 amount)
-{
-    experience = qMax<qint64>(0, experience - amount);
-}
+void Character::loseExperience(qint64 amount) { experience = qMax<qint64>(0, experience - amount); }

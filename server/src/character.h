@@ -4,18 +4,16 @@
 #include <array>
 
 // One place in the pack; the bank keeps items in their place, marked banked.
-struct PackSlot
-{
-    int type = -1; // index into itemTypes(), -1 when empty
+struct PackSlot {
+    int type = -1;  // index into itemTypes(), -1 when empty
     bool banked = false;
     bool isEmpty() const { return type < 0; }
 };
 
 // A player's character: stats, pack and what it wears.
-class Character
-{
+class Character {
 public:
-    static constexpr int packSize = 84; // six pages of fourteen
+    static constexpr int packSize = 84;  // six pages of fourteen
     static constexpr int maxFood = 100;
 
     Character();
@@ -30,7 +28,7 @@ public:
     int kills = 0;
     int deaths = 0;
     int moves = 0;
-    int poisonedFor = 0; // moves of poison left
+    int poisonedFor = 0;  // moves of poison left
 
     std::array<PackSlot, packSize> pack;
     int weaponSlot = -1;

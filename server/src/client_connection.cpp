@@ -8,8 +8,7 @@
 #include <iostream>
 
 ClientConnection::ClientConnection(QIODevice* device, Realm& realm, quint64 seed, QObject* parent)
-    : QObject(parent), device_(device)
-{
+    : QObject(parent), device_(device) {
     device_->setParent(this);
     session_ = std::make_unique<GameSession>(realm, seed, [this](const QByteArray& bytes) { send(bytes); });
     connect(device_, &QIODevice::readyRead, this, &ClientConnection::readSome);
@@ -22,36 +21,29 @@ ClientConnection::ClientConnection(QIODevice* device, Realm& realm, quint64 seed
     }
 }
 
-ClientConnection::~ClientConnection()
-{
+ClientConnection::~ClientConnection() {
     disconnect(device_, nullptr, this, nullptr);
     // The session leaves the realm while its device still exists.
     session_.reset();
 }
 
-void ClientConnection::start()
-{
+void ClientConnection::start() {
     session_->start();
-    if (device_->bytesAvailable() > 0)
-        readSome();
+    if (device_->bytesAvailable() > 0) readSome();
 }
 
-void ClientConnection::readSome()
-{
-    if (dropped_ || finished_)
-        return;
+void ClientConnection::readSome() {
+    if (dropped_ || finished_) return;
     const QByteArray slice = device_->read(readSlice);
     QByteArray logLines;
     parser_.feed(slice, [this, &logLines](const KeyEvent& key) {
         logInput(key, logLines);
-        if (!dropped_)
-            session_->handleKey(key);
+        if (!dropped_) session_->handleKey(key);
     });
     // One write per slice: a watcher reading the log sees whole lines.
     if (inputLog_ && !logLines.isEmpty()) {
         inputLog_->write(logLines);
-        if (auto* file = qobject_cast<QFileDevice*>(inputLog_))
-            file->flush();
+        if (auto* file = qobject_cast<QFileDevice*>(inputLog_)) file->flush();
     }
     // More waiting: come back on the next turn, after the other clients.
     if (!dropped_ && !readPending_ && device_->bytesAvailable() > 0) {
@@ -63,46 +55,34 @@ void ClientConnection::readSome()
     }
 }
 
-void ClientConnection::logInput(const KeyEvent& key, QByteArray& lines) const
-{
-    if (!inputLog_)
-        return;
+void ClientConnection::logInput(const KeyEvent& key, QByteArray& lines) const {
+    if (!inputLog_) return;
     lines += QByteArray::number(number_);
-    if (key.kind == KeyEvent::Kind::KeepAlive)
-        lines += " keepalive\n";
-    else
-        lines += ' ' + QByteArray::number(key.code) + ',' + QByteArray::number(key.mask) + '\n';
+    if (key.kind == KeyEvent::Kind::KeepAlive) lines += " keepalive\n";
+    else lines += ' ' + QByteArray::number(key.code) + ',' + QByteArray::number(key.mask) + '\n';
 }
 
-void ClientConnection::send(const QByteArray& bytes)
-{
-    if (dropped_ || finished_)
-        return;
+void ClientConnection::send(const QByteArray& bytes) {
+    if (dropped_ || finished_) return;
     if (device_->bytesToWrite() + bytes.size() > outputLimit_) {
         drop(QStringLiteral("it cannot keep up (%1 bytes waiting)").arg(device_->bytesToWrite()));
         return;
     }
-    if (recording_)
-        recording_->write(bytes);
+    if (recording_) recording_->write(bytes);
     device_->write(bytes);
 }
 
-void ClientConnection::drop(const QString& reason)
-{
+void ClientConnection::drop(const QString& reason) {
     dropped_ = true;
     const QString who = session_->name().isEmpty() ? QStringLiteral("an unnamed player") : session_->name();
     std::cerr << "quorlak-server: dropping " << who.toStdString() << ": " << reason.toStdString() << std::endl;
-    if (auto* socket = qobject_cast<QAbstractSocket*>(device_))
-        socket->abort(); // throws the unsent output away
-    else
-        device_->close();
+    if (auto* socket = qobject_cast<QAbstractSocket*>(device_)) socket->abort();  // throws the unsent output away
+    else device_->close();
     finish();
 }
 
-void ClientConnection::finish()
-{
-    if (finished_)
-        return;
+void ClientConnection::finish() {
+    if (finished_) return;
     finished_ = true;
     emit finished(this);
 }

@@ -14,8 +14,7 @@ class Realm;
 // client: input is taken a bounded slice per event-loop turn, so a flood
 // cannot starve the others, and a client whose unsent output would pass the
 // limit is dropped instead of being buffered for without end.
-class ClientConnection : public QObject
-{
+class ClientConnection : public QObject {
     Q_OBJECT
 
 public:

@@ -30,4 +30,4 @@ void drawBolt(RecordWriter& out, const Fight& fight, int slot);
 
 void drawEnd(RecordWriter& out, bool peaceful);
 
-} // namespace EncounterView
+}  // namespace EncounterView

@@ -6,51 +6,39 @@
 
 #include <algorithm>
 
-Fight::Fight(const QList<int>& creatures, int group) : group(group)
-{
-    for (int type : creatures.mid(0, maxFoes))
-        foes.append({type, creatureType(type).health, Foe::State::Fighting});
+Fight::Fight(const QList<int>& creatures, int group) : group(group) {
+    for (int type : creatures.mid(0, maxFoes)) foes.append({type, creatureType(type).health, Foe::State::Fighting});
 }
 
-bool Fight::isOver() const
-{
+bool Fight::isOver() const {
     return std::none_of(foes.begin(), foes.end(), [](const Foe& f) { return f.isFighting(); });
 }
 
-bool Fight::isPeaceful() const
-{
-    if (angered_)
-        return false;
+bool Fight::isPeaceful() const {
+    if (angered_) return false;
     return std::all_of(foes.begin(), foes.end(), [](const Foe& f) {
         return !f.isFighting() || creatureType(f.type).trait == CreatureTrait::Peaceful;
     });
 }
 
-QString Fight::foeName(int slot) const
-{
+QString Fight::foeName(int slot) const {
     return QStringLiteral("%1 %2").arg(creatureType(foes[slot - 1].type).name).arg(slot);
 }
 
-QString Fight::opening() const
-{
-    if (isPeaceful())
-        return QStringLiteral("You meet a %1.").arg(creatureType(foes[0].type).name);
+QString Fight::opening() const {
+    if (isPeaceful()) return QStringLiteral("You meet a %1.").arg(creatureType(foes[0].type).name);
     return foes.size() == 1 ? QStringLiteral("You are attacked!")
                             : QStringLiteral("You are attacked by %1 foes!").arg(foes.size());
 }
 
-bool Fight::aimAt(int slot)
-{
-    if (slot < 1 || slot > foes.size() || !foes[slot - 1].isFighting())
-        return false;
+bool Fight::aimAt(int slot) {
+    if (slot < 1 || slot > foes.size() || !foes[slot - 1].isFighting()) return false;
     target = slot;
     return true;
 }
 
-void Fight::retarget()
-{
-    if (target >= 1 && target <= foes.size() && foes[target - 1].isFighting())
-        return;
+void Fight::retarget() {
+    if (target >= 1 && target <= foes.size() && foes[target - 1].isFighting()) return;
     for (int slot = 1; slot <= foes.size(); ++slot) {
         if (foes[slot - 1].isFighting()) {
             target = slot;
@@ -59,13 +47,12 @@ void Fight::retarget()
     }
 }
 
-void Fight::damage(Character& you, int slot, int amount, QList<FightEvent>& events)
-{
+void Fight::damage(Character& you, int slot, int amount, QList<FightEvent>& events) {
     Foe& foe = foes[slot - 1];
     foe.health -= amount;
-    events.append({FightEvent::Kind::YouHit, slot, QStringLiteral("You hit %1 for %2.").arg(foeName(slot)).arg(amount)});
-    if (foe.health > 0)
-        return;
+    events.append(
+        {FightEvent::Kind::YouHit, slot, QStringLiteral("You hit %1 for %2.").arg(foeName(slot)).arg(amount)});
+    if (foe.health > 0) return;
     foe.health = 0;
     foe.state = Foe::State::Dead;
     const int gained = creatureType(foe.type).experience;
@@ -76,8 +63,7 @@ void Fight::damage(Character& you, int slot, int amount, QList<FightEvent>& even
     retarget();
 }
 
-QList<FightEvent> Fight::attack(Character& you, Random& random)
-{
+QList<FightEvent> Fight::attack(Character& you, Random& random) {
     retarget();
     angered_ = true;
     QList<FightEvent> events;
@@ -94,41 +80,36 @@ QList<FightEvent> Fight::attack(Character& you, Random& random)
     return events;
 }
 
-QList<FightEvent> Fight::strike(Character& you, Random& random, int slot, int amount)
-{
+QList<FightEvent> Fight::strike(Character& you, Random& random, int slot, int amount) {
     angered_ = true;
     QList<FightEvent> events;
-    if (slot >= 1 && slot <= foes.size() && foes[slot - 1].isFighting())
-        damage(you, slot, amount, events);
+    if (slot >= 1 && slot <= foes.size() && foes[slot - 1].isFighting()) damage(you, slot, amount, events);
     events += foesTurn(you, random);
     return events;
 }
 
-QList<FightEvent> Fight::strikeAll(Character& you, Random& random, int low, int high)
-{
+QList<FightEvent> Fight::strikeAll(Character& you, Random& random, int low, int high) {
     angered_ = true;
     QList<FightEvent> events;
     for (int slot = 1; slot <= foes.size(); ++slot) {
-        if (foes[slot - 1].isFighting())
-            damage(you, slot, random.between(low, high), events);
+        if (foes[slot - 1].isFighting()) damage(you, slot, random.between(low, high), events);
     }
     events += foesTurn(you, random);
     return events;
 }
 
-QList<FightEvent> Fight::offer(Character& you, Random& random, int packSlot)
-{
+QList<FightEvent> Fight::offer(Character& you, Random& random, int packSlot) {
     QList<FightEvent> events;
     const ItemType& gift = itemType(you.pack[packSlot].type);
     for (int slot = 1; slot <= foes.size(); ++slot) {
         Foe& foe = foes[slot - 1];
         const CreatureType& kind = creatureType(foe.type);
-        if (!foe.isFighting())
-            continue;
+        if (!foe.isFighting()) continue;
         if (gift.kind == ItemKind::Food && kind.takesFood) {
             you.removeItem(packSlot);
             foe.state = Foe::State::Gone;
-            events.append({FightEvent::Kind::FoeLeaves, slot, QStringLiteral("%1 takes it and leaves.").arg(foeName(slot))});
+            events.append(
+                {FightEvent::Kind::FoeLeaves, slot, QStringLiteral("%1 takes it and leaves.").arg(foeName(slot))});
             retarget();
             return events + foesTurn(you, random);
         }
@@ -148,18 +129,15 @@ QList<FightEvent> Fight::offer(Character& you, Random& random, int packSlot)
     return events + foesTurn(you, random);
 }
 
-QList<FightEvent> Fight::foesTurn(Character& you, Random& random)
-{
+QList<FightEvent> Fight::foesTurn(Character& you, Random& random) {
     QList<FightEvent> events;
     for (int slot = 1; slot <= foes.size() && you.health > 0; ++slot) {
-        if (foes[slot - 1].isFighting())
-            foeActs(you, random, slot, events);
+        if (foes[slot - 1].isFighting()) foeActs(you, random, slot, events);
     }
     return events;
 }
 
-void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>& events)
-{
+void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>& events) {
     Foe& foe = foes[slot - 1];
     const CreatureType& kind = creatureType(foe.type);
     if (kind.trait == CreatureTrait::Peaceful && !angered_) {
@@ -170,8 +148,7 @@ void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>&
         QList<int> valuables;
         for (int i = 0; i < Character::packSize; ++i) {
             const PackSlot& item = you.pack[i];
-            if (!item.isEmpty() && !item.banked && itemType(item.type).kind == ItemKind::Valuable)
-                valuables.append(i);
+            if (!item.isEmpty() && !item.banked && itemType(item.type).kind == ItemKind::Valuable) valuables.append(i);
         }
         QString loot;
         if (!valuables.isEmpty()) {
@@ -197,24 +174,25 @@ void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>&
     }
     const int amount = qMax(1, random.between(1, kind.attack) - you.defence() / 2);
     you.health = qMax(0, you.health - amount);
-    events.append({FightEvent::Kind::FoeHits, slot, QStringLiteral("%1 hits you for %2.").arg(foeName(slot)).arg(amount)});
+    events.append(
+        {FightEvent::Kind::FoeHits, slot, QStringLiteral("%1 hits you for %2.").arg(foeName(slot)).arg(amount)});
     if (kind.trait == CreatureTrait::DrainsExperience && you.experience > 0) {
         const int drained = int(qMin<qint64>(you.experience, random.between(5, 15)));
         you.loseExperience(drained);
-        events.append({FightEvent::Kind::Drain, slot, QStringLiteral("%1 drained %2 experience!").arg(foeName(slot)).arg(drained)});
+        events.append({FightEvent::Kind::Drain, slot,
+                       QStringLiteral("%1 drained %2 experience!").arg(foeName(slot)).arg(drained)});
     } else if (kind.trait == CreatureTrait::DrainsMana && you.mana > 0) {
         const int drained = qMin(you.mana, random.between(1, 3));
         you.mana -= drained;
-        events.append({FightEvent::Kind::Drain, slot, QStringLiteral("%1 drained %2 mana!").arg(foeName(slot)).arg(drained)});
+        events.append(
+            {FightEvent::Kind::Drain, slot, QStringLiteral("%1 drained %2 mana!").arg(foeName(slot)).arg(drained)});
     } else if (kind.trait == CreatureTrait::Poisons && random.chance(35)) {
         you.poisonedFor = 8;
         events.append({FightEvent::Kind::Poison, slot, QStringLiteral("%1 poisons you!").arg(foeName(slot))});
     }
 }
 
-bool Fight::tryToFlee(const Character& you, Random& random) const
-{
-    if (isPeaceful())
-        return true;
+bool Fight::tryToFlee(const Character& you, Random& random) const {
+    if (isPeaceful()) return true;
     return random.chance(qBound(30, 45 + 3 * you.level, 80));
 }

@@ -6,8 +6,7 @@
 class Character;
 class Random;
 
-struct Foe
-{
+struct Foe {
     enum class State { Fighting, Dead, Gone };
 
     int type = 0;
@@ -17,31 +16,42 @@ struct Foe
 };
 
 // One line of the fight's account, with what the screen should show for it.
-struct FightEvent
-{
-    enum class Kind { YouHit, YouMiss, FoeDies, FoeHits, FoeMisses, Drain, Poison, Theft, FoeLeaves, Gift, Calm, LevelUp };
+struct FightEvent {
+    enum class Kind {
+        YouHit,
+        YouMiss,
+        FoeDies,
+        FoeHits,
+        FoeMisses,
+        Drain,
+        Poison,
+        Theft,
+        FoeLeaves,
+        Gift,
+        Calm,
+        LevelUp
+    };
 
     Kind kind;
-    int slot = 0; // 1-4, 0 when no foe is concerned
+    int slot = 0;  // 1-4, 0 when no foe is concerned
     QString text;
 };
 
 // The rules of an encounter with up to four foes. Each player action returns
 // the account of what happened, the foes' answer included; the character is
 // changed in place.
-class Fight
-{
+class Fight {
 public:
     static constexpr int maxFoes = 4;
 
     Fight(const QList<int>& creatures, int group);
 
-    QList<Foe> foes; // slot n is foes[n - 1]
+    QList<Foe> foes;  // slot n is foes[n - 1]
     int target = 1;
-    int group = -1; // the group on the map this fight came from
+    int group = -1;  // the group on the map this fight came from
 
     bool isOver() const;
-    bool isPeaceful() const; // nobody here wants to fight
+    bool isPeaceful() const;  // nobody here wants to fight
     QString foeName(int slot) const;
     QString opening() const;
 

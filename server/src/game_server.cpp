@@ -12,25 +12,20 @@ GameServer::GameServer(quint32 seed, QObject* parent)
     : QObject(parent),
       realm_(std::make_unique<Realm>()),
       seed_(seed),
-      outputLimit_(ClientConnection::defaultOutputLimit)
-{
+      outputLimit_(ClientConnection::defaultOutputLimit) {
     connect(&listener_, &QTcpServer::newConnection, this, &GameServer::acceptConnections);
 }
 
-GameServer::~GameServer()
-{
+GameServer::~GameServer() {
     listener_.close();
     // Sessions leave the realm as they go, so they go before it.
     qDeleteAll(std::exchange(connections_, {}));
     stopRecording();
 }
 
-bool GameServer::listen(quint16 port, QString* error)
-{
-    if (listener_.listen(QHostAddress::LocalHost, port))
-        return true;
-    if (error)
-        *error = listener_.errorString();
+bool GameServer::listen(quint16 port, QString* error) {
+    if (listener_.listen(QHostAddress::LocalHost, port)) return true;
+    if (error) *error = listener_.errorString();
     return false;
 }
 
@@ -40,22 +35,18 @@ void GameServer::close() { listener_.close(); }
 
 void GameServer::setRecordFile(const QString& path) { recordPath_ = path; }
 
-bool GameServer::setInputLogFile(const QString& path, QString* error)
-{
+bool GameServer::setInputLogFile(const QString& path, QString* error) {
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error)
-            *error = file->errorString();
+        if (error) *error = file->errorString();
         return false;
     }
-    for (ClientConnection* connection : std::as_const(connections_))
-        connection->setInputLog(file.get());
+    for (ClientConnection* connection : std::as_const(connections_)) connection->setInputLog(file.get());
     inputLog_ = std::move(file);
     return true;
 }
 
-void GameServer::acceptConnections()
-{
+void GameServer::acceptConnections() {
     while (QTcpSocket* socket = listener_.nextPendingConnection()) {
         ++connectionsSeen_;
         // Each player's game has its own generator: the same seed and keys
@@ -82,22 +73,16 @@ void GameServer::acceptConnections()
     }
 }
 
-void GameServer::removeConnection(ClientConnection* connection)
-{
-    if (!connections_.removeOne(connection))
-        return;
-    if (connection == recorded_)
-        stopRecording();
+void GameServer::removeConnection(ClientConnection* connection) {
+    if (!connections_.removeOne(connection)) return;
+    if (connection == recorded_) stopRecording();
     // Later: this may be reached from inside the connection's own call chain.
     connection->deleteLater();
 }
 
-void GameServer::stopRecording()
-{
-    if (!recording_)
-        return;
-    if (recorded_)
-        recorded_->setRecording(nullptr);
+void GameServer::stopRecording() {
+    if (!recording_) return;
+    if (recorded_) recorded_->setRecording(nullptr);
     recorded_ = nullptr;
     recording_->close();
     recording_.reset();

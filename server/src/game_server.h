@@ -15,8 +15,7 @@ class Realm;
 // share a GUI thread. Every player gets a game of their own in a shared
 // world; a slow or hostile client is dropped rather than allowed to hold up
 // the others.
-class GameServer : public QObject
-{
+class GameServer : public QObject {
     Q_OBJECT
 
 public:

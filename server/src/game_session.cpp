@@ -22,18 +22,17 @@ const QStringList welcomeText = {
     QStringLiteral("Enter alone picks a name for you."),
 };
 
-QPoint directionOf(int code)
-{
+QPoint directionOf(int code) {
     switch (code) {
-    case Vk::Left: return {-1, 0};
-    case Vk::Up: return {0, -1};
-    case Vk::Right: return {1, 0};
-    case Vk::Down: return {0, 1};
-    default: return {};
+        case Vk::Left: return {-1, 0};
+        case Vk::Up: return {0, -1};
+        case Vk::Right: return {1, 0};
+        case Vk::Down: return {0, 1};
+        default: return {};
     }
 }
 
-} // namespace
+}  // namespace
 
 GameSession::GameSession(Realm& realm, quint64 seed, Output output)
     : realm_(realm),
@@ -41,20 +40,17 @@ GameSession::GameSession(Realm& realm, quint64 seed, Output output)
       output_(std::move(output)),
       place_(World::startPlace()),
       messages_(Layout::messageX, {Layout::messageY.begin(), Layout::messageY.end()}, 63),
-      account_(Layout::accountX, {Layout::accountY.begin(), Layout::accountY.end()}, Layout::accountWidth)
-{
+      account_(Layout::accountX, {Layout::accountY.begin(), Layout::accountY.end()}, Layout::accountWidth) {
     buildAreas();
 }
 
 GameSession::~GameSession() { realm_.leave(this); }
 
-void GameSession::start()
-{
+void GameSession::start() {
     out_.clearScreen();
     // The first character definition is also what starts the client reading
     // the screen's text, so they come before any text.
-    for (int number : glyphNumbers())
-        out_.defineGlyph(number, glyphDigits(number));
+    for (int number : glyphNumbers()) out_.defineGlyph(number, glyphDigits(number));
     drawTopBand();
     ListScreens::drawText(out_, welcomeText);
     questionText_ = QStringLiteral("Your name?");
@@ -62,82 +58,63 @@ void GameSession::start()
     flush();
 }
 
-void GameSession::handleKey(const KeyEvent& key)
-{
-    if (key.kind == KeyEvent::Kind::KeepAlive)
-        return;
-    if (phase_ == Phase::Naming)
-        handleNamingKey(key);
-    else
-        handlePlayingKey(key);
+void GameSession::handleKey(const KeyEvent& key) {
+    if (key.kind == KeyEvent::Kind::KeepAlive) return;
+    if (phase_ == Phase::Naming) handleNamingKey(key);
+    else handlePlayingKey(key);
     flush();
 }
 
-void GameSession::handleNamingKey(const KeyEvent& key)
-{
+void GameSession::handleNamingKey(const KeyEvent& key) {
     if (key.code == Vk::Enter) {
         enterGame(takeInput());
         return;
     }
     const QChar c = typedCharacter(key.code, key.mask);
-    if (c.isNull() || c.isLetter() || key.code == Vk::Backspace || key.code == Vk::Escape)
-        editInput(key);
+    if (c.isNull() || c.isLetter() || key.code == Vk::Backspace || key.code == Vk::Escape) editInput(key);
 }
 
-void GameSession::handlePlayingKey(const KeyEvent& key)
-{
+void GameSession::handlePlayingKey(const KeyEvent& key) {
     if (listKeyNext_) {
         listKeyNext_ = false;
         handleListKey(key);
         return;
     }
-    if (editInput(key))
-        return;
+    if (editInput(key)) return;
     if (playerNoteShown_) {
         Panels::clearPlayerNote(out_);
         playerNoteShown_ = false;
     }
     switch (key.code) {
-    case Vk::F7: listKeyNext_ = true; break;
-    case Vk::F1: showList(View::Help); break;
-    case Vk::F5: drawAll(); break;
-    case Vk::Enter: execute(takeInput()); break;
-    case Vk::PageUp: showList(View::Pack, qMax(1, packPage_ - 1)); break;
-    case Vk::PageDown: showList(View::Pack, qMin(Layout::pageCount, packPage_ + 1)); break;
-    case Vk::Left:
-    case Vk::Up:
-    case Vk::Right:
-    case Vk::Down:
-        if (fight_)
-            flee(directionOf(key.code));
-        else
-            walk(directionOf(key.code));
-        break;
-    default: break;
+        case Vk::F7: listKeyNext_ = true; break;
+        case Vk::F1: showList(View::Help); break;
+        case Vk::F5: drawAll(); break;
+        case Vk::Enter: execute(takeInput()); break;
+        case Vk::PageUp: showList(View::Pack, qMax(1, packPage_ - 1)); break;
+        case Vk::PageDown: showList(View::Pack, qMin(Layout::pageCount, packPage_ + 1)); break;
+        case Vk::Left:
+        case Vk::Up:
+        case Vk::Right:
+        case Vk::Down:
+            if (fight_) flee(directionOf(key.code));
+            else walk(directionOf(key.code));
+            break;
+        default: break;
     }
 }
 
-void GameSession::handleListKey(const KeyEvent& key)
-{
+void GameSession::handleListKey(const KeyEvent& key) {
     const QChar c = typedCharacter(key.code, key.mask);
-    if (c >= '1' && c <= QChar('0' + Layout::pageCount))
-        showList(View::Pack, c.digitValue());
-    else if (c == 's')
-        showList(View::Status);
-    else if (c == 'S')
-        showList(View::Spells);
-    else if (c == 'c')
-        showList(View::Company);
-    else if (c == 'a')
-        showList(View::AreaList);
-    else if (c == 'e')
-        showList(View::Everyone);
-    else
-        say(QStringLiteral("After F7: 1-6 pack, s status, S spells, c, a or e."));
+    if (c >= '1' && c <= QChar('0' + Layout::pageCount)) showList(View::Pack, c.digitValue());
+    else if (c == 's') showList(View::Status);
+    else if (c == 'S') showList(View::Spells);
+    else if (c == 'c') showList(View::Company);
+    else if (c == 'a') showList(View::AreaList);
+    else if (c == 'e') showList(View::Everyone);
+    else say(QStringLiteral("After F7: 1-6 pack, s status, S spells, c, a or e."));
 }
 
-bool GameSession::editInput(const KeyEvent& key)
-{
+bool GameSession::editInput(const KeyEvent& key) {
     if (key.code == Vk::Backspace) {
         if (!typed_.isEmpty()) {
             Panels::eraseInput(out_, int(typed_.size()));
@@ -146,16 +123,13 @@ bool GameSession::editInput(const KeyEvent& key)
         return true;
     }
     if (key.code == Vk::Escape) {
-        if (!typed_.isEmpty())
-            Panels::eraseInput(out_, 1);
+        if (!typed_.isEmpty()) Panels::eraseInput(out_, 1);
         typed_.clear();
-        if (question_ != Question::None)
-            ask(Question::None, idleQuestion);
+        if (question_ != Question::None) ask(Question::None, idleQuestion);
         return true;
     }
     const QChar c = typedCharacter(key.code, key.mask);
-    if (c.isNull())
-        return false;
+    if (c.isNull()) return false;
     const int length = phase_ == Phase::Naming ? nameLength : Layout::inputLength;
     if (typed_.size() < length) {
         typed_ += c;
@@ -164,8 +138,7 @@ bool GameSession::editInput(const KeyEvent& key)
     return true;
 }
 
-QString GameSession::takeInput()
-{
+QString GameSession::takeInput() {
     const QString line = typed_;
     typed_.clear();
     // A new field also empties the client's own text box.
@@ -173,13 +146,11 @@ QString GameSession::takeInput()
     return line;
 }
 
-void GameSession::enterGame(const QString& wantedName)
-{
+void GameSession::enterGame(const QString& wantedName) {
     QString name = wantedName.trimmed();
     if (name.isEmpty()) {
         name = QStringLiteral("Wanderer");
-        for (int n = 2; realm_.find(name); ++n)
-            name = QStringLiteral("Wanderer%1").arg(n);
+        for (int n = 2; realm_.find(name); ++n) name = QStringLiteral("Wanderer%1").arg(n);
     }
     if (name.size() < 2) {
         say(QStringLiteral("A name needs at least two letters."));
@@ -198,15 +169,13 @@ void GameSession::enterGame(const QString& wantedName)
     say(QStringLiteral("Welcome, %1! F1 shows the keys.").arg(name));
 }
 
-void GameSession::ask(Question question, const QString& text)
-{
+void GameSession::ask(Question question, const QString& text) {
     question_ = question;
     questionText_ = text;
     Panels::drawQuestion(out_, text);
 }
 
-void GameSession::drawAll()
-{
+void GameSession::drawAll() {
     out_.clearScreen();
     messages_.reset();
     account_.reset();
@@ -229,8 +198,7 @@ void GameSession::drawAll()
     drawPrompt();
 }
 
-void GameSession::drawTopBand()
-{
+void GameSession::drawTopBand() {
     Panels::TopBand band;
     if (phase_ == Phase::Naming) {
         band.title = QStringLiteral("Duvur Quorlak");
@@ -238,8 +206,7 @@ void GameSession::drawTopBand()
         band.yellow = {QStringLiteral("Welcome, traveller.")};
     } else {
         int banked = 0;
-        for (const PackSlot& slot : you_.pack)
-            banked += slot.banked ? 1 : 0;
+        for (const PackSlot& slot : you_.pack) banked += slot.banked ? 1 : 0;
         band.title = World::area(place_.area).name;
         band.left = {QStringLiteral("%1, level %2").arg(you_.name).arg(you_.level),
                      QStringLiteral("At %1,%2").arg(place_.cell.x()).arg(place_.cell.y())};
@@ -253,120 +220,97 @@ void GameSession::drawTopBand()
 
 void GameSession::drawStatus() { Panels::drawStatusColumn(out_, you_, conditions()); }
 
-void GameSession::drawView()
-{
+void GameSession::drawView() {
     switch (view_) {
-    case View::Map: MapView::draw(out_, place_.area, mapMarks()); break;
-    case View::Pack: ListScreens::draw(out_, ListScreens::inventoryPage(you_, packPage_)); break;
-    case View::Status: ListScreens::draw(out_, ListScreens::status(you_)); break;
-    case View::Spells: ListScreens::draw(out_, ListScreens::spells(you_)); break;
-    case View::AreaList: ListScreens::draw(out_, areaScreen()); break;
-    case View::Help: ListScreens::drawText(out_, ListScreens::help()); break;
-    case View::Company:
-    case View::Everyone: {
-        const bool here = view_ == View::Company;
-        QList<PlayerSummary> players;
-        for (const GameSession* p : realm_.players()) {
-            if (!here || p->place().area == place_.area)
-                players.append({p->name(), World::area(p->place().area).name, p->character().level, p == this});
+        case View::Map: MapView::draw(out_, place_.area, mapMarks()); break;
+        case View::Pack: ListScreens::draw(out_, ListScreens::inventoryPage(you_, packPage_)); break;
+        case View::Status: ListScreens::draw(out_, ListScreens::status(you_)); break;
+        case View::Spells: ListScreens::draw(out_, ListScreens::spells(you_)); break;
+        case View::AreaList: ListScreens::draw(out_, areaScreen()); break;
+        case View::Help: ListScreens::drawText(out_, ListScreens::help()); break;
+        case View::Company:
+        case View::Everyone: {
+            const bool here = view_ == View::Company;
+            QList<PlayerSummary> players;
+            for (const GameSession* p : realm_.players()) {
+                if (!here || p->place().area == place_.area)
+                    players.append({p->name(), World::area(p->place().area).name, p->character().level, p == this});
+            }
+            const QString heading = here ? QStringLiteral("Company in ") + World::area(place_.area).name
+                                         : QStringLiteral("Everyone in the Vaults");
+            ListScreens::draw(out_, ListScreens::players(heading, players));
+            break;
         }
-        const QString heading = here ? QStringLiteral("Company in ") + World::area(place_.area).name
-                                     : QStringLiteral("Everyone in the Vaults");
-        ListScreens::draw(out_, ListScreens::players(heading, players));
-        break;
-    }
     }
 }
 
-void GameSession::drawPrompt()
-{
+void GameSession::drawPrompt() {
     Panels::drawQuestion(out_, questionText_);
     Panels::placeInput(out_, phase_ == Phase::Naming ? nameLength : Layout::inputLength);
-    if (!typed_.isEmpty())
-        Panels::echoInput(out_, typed_);
+    if (!typed_.isEmpty()) Panels::echoInput(out_, typed_);
 }
 
-void GameSession::drawUserCount()
-{
+void GameSession::drawUserCount() {
     const int users = realm_.count();
     Panels::drawUserCount(out_, users);
     // The count starts with a digit, which the client also takes for a foe
     // slot's number; the foe's own line must be the last one it read.
-    if (fight_ && users >= 1 && users <= fight_->foes.size())
-        EncounterView::drawSlot(out_, *fight_, users);
+    if (fight_ && users >= 1 && users <= fight_->foes.size()) EncounterView::drawSlot(out_, *fight_, users);
 }
 
 void GameSession::addMessage(const QString& line) { messages_.add(out_, line); }
 
-void GameSession::flush()
-{
-    if (out_.isEmpty() || !output_)
-        return;
+void GameSession::flush() {
+    if (out_.isEmpty() || !output_) return;
     // Leave the client's drawing position at the input field.
     out_.returnToInput();
     output_(out_.take());
 }
 
-void GameSession::usersChanged()
-{
-    if (!isPlaying())
-        return;
+void GameSession::usersChanged() {
+    if (!isPlaying()) return;
     drawUserCount();
     flush();
 }
 
-void GameSession::otherMoved(const GameSession& other, const std::optional<Place>& from)
-{
-    if (!isPlaying())
-        return;
+void GameSession::otherMoved(const GameSession& other, const std::optional<Place>& from) {
+    if (!isPlaying()) return;
     const bool wasHere = from && from->area == place_.area;
     const bool isHere = other.place().area == place_.area;
     QList<QPoint> cells;
-    if (wasHere)
-        cells.append(from->cell);
-    if (isHere)
-        cells.append(other.place().cell);
-    if (view_ == View::Map && !cells.isEmpty())
-        redrawMapCells(cells);
+    if (wasHere) cells.append(from->cell);
+    if (isHere) cells.append(other.place().cell);
+    if (view_ == View::Map && !cells.isEmpty()) redrawMapCells(cells);
     if (isHere != wasHere) {
-        Panels::drawPlayerNote(out_, (isHere ? QStringLiteral("Player is here: ") : QStringLiteral("Player is gone: "))
-                                         + other.name());
+        Panels::drawPlayerNote(
+            out_, (isHere ? QStringLiteral("Player is here: ") : QStringLiteral("Player is gone: ")) + other.name());
         playerNoteShown_ = true;
     }
     flush();
 }
 
-void GameSession::otherLeft(const GameSession& other)
-{
-    if (!isPlaying() || other.place().area != place_.area)
-        return;
-    if (view_ == View::Map)
-        redrawMapCells({other.place().cell});
+void GameSession::otherLeft(const GameSession& other) {
+    if (!isPlaying() || other.place().area != place_.area) return;
+    if (view_ == View::Map) redrawMapCells({other.place().cell});
     Panels::drawPlayerNote(out_, QStringLiteral("Player is gone: ") + other.name());
     playerNoteShown_ = true;
     flush();
 }
 
-void GameSession::hear(QChar kind, const QString& from, const QString& text)
-{
-    if (!isPlaying())
-        return;
+void GameSession::hear(QChar kind, const QString& from, const QString& text) {
+    if (!isPlaying()) return;
     addMessage(Layout::talkLine(kind, from, text));
     flush();
 }
 
-void GameSession::notice(const QString& text)
-{
-    if (!isPlaying())
-        return;
+void GameSession::notice(const QString& text) {
+    if (!isPlaying()) return;
     say(text);
     flush();
 }
 
-bool GameSession::receive(const QString& from, int itemType)
-{
-    if (!isPlaying() || you_.addItem(itemType) < 0)
-        return false;
+bool GameSession::receive(const QString& from, int itemType) {
+    if (!isPlaying() || you_.addItem(itemType) < 0) return false;
     say(QStringLiteral("%1 gives you a %2.").arg(from, ::itemType(itemType).name));
     refreshPackView();
     flush();

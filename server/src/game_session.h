@@ -6,8 +6,8 @@
 #include "map_view.h"
 #include "panels.h"
 #include "random.h"
-#include "screen_layout.h"
 #include "record_writer.h"
+#include "screen_layout.h"
 #include "world_map.h"
 
 #include <QByteArray>
@@ -23,8 +23,7 @@ struct ListScreen;
 // the player sends into moves, fights and commands, and draws what follows.
 // It knows nothing of sockets: what it draws goes to `output` at the end of
 // each key or event, so it can be driven directly in tests.
-class GameSession
-{
+class GameSession {
 public:
     using Output = std::function<void(const QByteArray&)>;
 
@@ -51,30 +50,27 @@ public:
     bool receive(const QString& from, int itemType);
 
 private:
-    static constexpr int groupReturnsAfter = 80; // moves until beaten creatures come back
+    static constexpr int groupReturnsAfter = 80;  // moves until beaten creatures come back
     static inline const QString idleQuestion = QStringLiteral("Command (F1 help):");
 
     enum class Phase { Naming, Playing };
     enum class View { Map, Pack, Status, Spells, Company, AreaList, Everyone, Help };
     enum class Question { None, Use, Cast, Give, Bank, Exchange, MessageText };
 
-    struct CreatureGroup
-    {
+    struct CreatureGroup {
         QList<int> creatures;
         QPoint home;
         QPoint cell;
         bool present = true;
         int returnsAtMove = 0;
-        int calmUntilMove = 0; // after the player got away from it
+        int calmUntilMove = 0;  // after the player got away from it
     };
-    struct Chest
-    {
+    struct Chest {
         QPoint cell;
         bool closed = true;
         int refillsAtMove = 0;
     };
-    struct AreaState
-    {
+    struct AreaState {
         QList<CreatureGroup> groups;
         QList<Chest> chests;
     };
@@ -162,7 +158,7 @@ private:
     bool listKeyNext_ = false;
     bool playerNoteShown_ = false;
     bool chestShown_ = false;
-    int markedSlot_ = 0; // the foe slot the marker is drawn at
+    int markedSlot_ = 0;  // the foe slot the marker is drawn at
     Panels::LinePager messages_;
     Panels::LinePager account_;
 };

@@ -30,7 +30,7 @@ enum : int {
 };
 constexpr int columns = 16;
 constexpr int rows = 33;
-}
+}  // namespace Glyph
 
 // Every character the game defines, in the order they are sent.
 QList<int> glyphNumbers();

@@ -5,13 +5,12 @@
 #include <vector>
 
 // One key press from the player, or the idle keep-alive.
-struct KeyEvent
-{
+struct KeyEvent {
     enum class Kind { Key, KeepAlive };
 
     Kind kind = Kind::Key;
-    int code = 0; // Windows virtual-key code
-    int mask = 0; // 1 Shift, 2 Ctrl, 4 Alt
+    int code = 0;  // Windows virtual-key code
+    int mask = 0;  // 1 Shift, 2 Ctrl, 4 Alt
 
     static KeyEvent key(int code, int mask = 0) { return {Kind::Key, code, mask}; }
     static KeyEvent keepAlive() { return {Kind::KeepAlive, 0, 0}; }
@@ -27,18 +26,15 @@ struct KeyEvent
 // The mask is a single digit (Shift + Ctrl + Alt is at most 7). Taking the
 // item as complete at that digit means the last key of a burst is handled at
 // once instead of waiting for the next item to show where this one ends.
-class KeyItemParser
-{
+class KeyItemParser {
 public:
     std::optional<KeyEvent> push(char byte);
     std::vector<KeyEvent> feed(QByteArrayView bytes);
 
     template <typename OnEvent>
-    void feed(QByteArrayView bytes, OnEvent&& onEvent)
-    {
+    void feed(QByteArrayView bytes, OnEvent&& onEvent) {
         for (char byte : bytes) {
-            if (auto event = push(byte))
-                onEvent(*event);
+            if (auto event = push(byte)) onEvent(*event);
         }
     }
 

@@ -10,8 +10,7 @@ using namespace Layout;
 
 void clearColumn(RecordWriter& out) { out.clearRect(listLeft, listTop, 511, listBottom); }
 
-void draw(RecordWriter& out, const ListScreen& screen)
-{
+void draw(RecordWriter& out, const ListScreen& screen) {
     clearColumn(out);
     out.textAt(listX, listHeadingY, screen.heading.left(listColumnWidth));
     for (int i = 0; i < pageSize; ++i) {
@@ -20,22 +19,18 @@ void draw(RecordWriter& out, const ListScreen& screen)
         out.textAt(listX, y, listLine(screen.firstNumber + i, entry.text).left(listColumnWidth));
         // Marks must follow their own line: the client applies them to the
         // last numbered line it read.
-        if (entry.banked)
-            out.textAt(bankMarkX, y, QStringLiteral("B"));
-        if (entry.worn)
-            out.fillBox(wornMarkX, y - 4, wornMarkX + 8, y + 4);
+        if (entry.banked) out.textAt(bankMarkX, y, QStringLiteral("B"));
+        if (entry.worn) out.fillBox(wornMarkX, y - 4, wornMarkX + 8, y + 4);
     }
 }
 
-void drawText(RecordWriter& out, const QStringList& lines)
-{
+void drawText(RecordWriter& out, const QStringList& lines) {
     clearColumn(out);
     for (int i = 0; i < lines.size() && i <= pageSize; ++i)
         out.textAt(listX, listHeadingY + i * listLineStep, lines[i].left(listColumnWidth));
 }
 
-ListScreen inventoryPage(const Character& c, int page)
-{
+ListScreen inventoryPage(const Character& c, int page) {
     ListScreen screen;
     screen.heading = QStringLiteral("Pack, page %1 of %2  (%3 items)").arg(page).arg(pageCount).arg(c.itemCount());
     screen.firstNumber = (page - 1) * pageSize + 1;
@@ -51,11 +46,8 @@ ListScreen inventoryPage(const Character& c, int page)
     return screen;
 }
 
-ListScreen status(const Character& c)
-{
-    auto row = [](const QString& label, const QString& value) {
-        return ListEntry{label.leftJustified(10) + value};
-    };
+ListScreen status(const Character& c) {
+    auto row = [](const QString& label, const QString& value) { return ListEntry{label.leftJustified(10) + value}; };
     ListScreen screen;
     screen.heading = QStringLiteral("Status of %1").arg(c.name);
     screen.entries = {
@@ -77,8 +69,7 @@ ListScreen status(const Character& c)
     return screen;
 }
 
-ListScreen spells(const Character& c)
-{
+ListScreen spells(const Character& c) {
     ListScreen screen;
     screen.heading = QStringLiteral("Spells  (mana %1/%2, cast with P)").arg(c.mana).arg(c.maxMana());
     for (const SpellType& spell : spellTypes()) {
@@ -89,8 +80,7 @@ ListScreen spells(const Character& c)
     return screen;
 }
 
-ListScreen players(const QString& heading, const QList<PlayerSummary>& players)
-{
+ListScreen players(const QString& heading, const QList<PlayerSummary>& players) {
     ListScreen screen;
     screen.heading = heading;
     for (const PlayerSummary& p : players.mid(0, pageSize)) {
@@ -101,8 +91,7 @@ ListScreen players(const QString& heading, const QList<PlayerSummary>& players)
     return screen;
 }
 
-QStringList help()
-{
+QStringList help() {
     return {
         QStringLiteral("Keys and commands"),
         QStringLiteral("Arrows    walk; in a fight, try to flee"),
@@ -121,4 +110,4 @@ QStringList help()
     };
 }
 
-} // namespace ListScreens
+}  // namespace ListScreens

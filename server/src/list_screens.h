@@ -10,22 +10,19 @@ class Character;
 
 // What the list column shows on request: numbered pages the client copies
 // into its list, or plain text it leaves on the screen.
-struct ListEntry
-{
+struct ListEntry {
     QString text;
-    bool banked = false; // marked with a "B"
-    bool worn = false; // marked with a small box
+    bool banked = false;  // marked with a "B"
+    bool worn = false;    // marked with a small box
 };
 
-struct ListScreen
-{
+struct ListScreen {
     QString heading;
     int firstNumber = 1;
-    QList<ListEntry> entries; // at most one page; shorter pages are padded
+    QList<ListEntry> entries;  // at most one page; shorter pages are padded
 };
 
-struct PlayerSummary
-{
+struct PlayerSummary {
     QString name;
     QString areaName;
     int level = 1;
@@ -47,4 +44,4 @@ ListScreen spells(const Character& character);
 ListScreen players(const QString& heading, const QList<PlayerSummary>& players);
 QStringList help();
 
-} // namespace ListScreens
+}  // namespace ListScreens

@@ -5,33 +5,29 @@
 #include <QFile>
 #include <QSocketNotifier>
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
 int signalPipe[2] = {-1, -1};
 
-void onStopSignal(int)
-{
+void onStopSignal(int) {
     // Only async-signal-safe work here; the event loop reads the pipe.
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
 }
 
-bool watchStopSignals(QCoreApplication& app)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
-        return false;
+bool watchStopSignals(QCoreApplication& app) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return false;
     struct sigaction action = {};
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    if (::sigaction(SIGINT, &action, nullptr) != 0 || ::sigaction(SIGTERM, &action, nullptr) != 0)
-        return false;
+    if (::sigaction(SIGINT, &action, nullptr) != 0 || ::sigaction(SIGTERM, &action, nullptr) != 0) return false;
     auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [&app] {
         char byte;
@@ -41,16 +37,14 @@ bool watchStopSignals(QCoreApplication& app)
     return true;
 }
 
-int fail(const QString& message)
-{
+int fail(const QString& message) {
     std::cerr << "quorlak-server: " << message.toStdString() << std::endl;
     return 2;
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("quorlak-server"));
     std::signal(SIGPIPE, SIG_IGN);
@@ -58,8 +52,9 @@ int main(int argc, char* argv[])
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Stand-in game server for the Duvur Quorlak client."));
     options.addHelpOption();
-    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("Port on 127.0.0.1 (0 picks a free one)."),
-                                        QStringLiteral("N"), QStringLiteral("1212"));
+    const QCommandLineOption portOption(QStringLiteral("port"),
+                                        QStringLiteral("Port on 127.0.0.1 (0 picks a free one)."), QStringLiteral("N"),
+                                        QStringLiteral("1212"));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the game's dice."),
                                         QStringLiteral("S"), QStringLiteral("1"));
     const QCommandLineOption recordOption(QStringLiteral("record"),
@@ -75,11 +70,9 @@ int main(int argc, char* argv[])
 
     bool ok = false;
     const uint port = options.value(portOption).toUInt(&ok);
-    if (!ok || port > 65535)
-        return fail(QStringLiteral("--port needs a number from 0 to 65535"));
+    if (!ok || port > 65535) return fail(QStringLiteral("--port needs a number from 0 to 65535"));
     const quint32 seed = options.value(seedOption).toUInt(&ok);
-    if (!ok)
-        return fail(QStringLiteral("--seed needs a whole number from 0 to 4294967295"));
+    if (!ok) return fail(QStringLiteral("--seed needs a whole number from 0 to 4294967295"));
 
     GameServer server(seed);
     if (options.isSet(recordOption)) {
@@ -96,8 +89,7 @@ int main(int argc, char* argv[])
         std::cerr << "quorlak-server: cannot listen on 127.0.0.1:" << port << ": " << error.toStdString() << std::endl;
         return 1;
     }
-    if (!watchStopSignals(app))
-        return fail(QStringLiteral("cannot watch for stop signals"));
+    if (!watchStopSignals(app)) return fail(QStringLiteral("cannot watch for stop signals"));
 
     std::printf("listening on 127.0.0.1:%u\n", unsigned(server.port()));
     std::fflush(stdout);

@@ -6,10 +6,9 @@
 #include <QPoint>
 
 // What stands on the map besides its fixed tiles.
-struct MapMarks
-{
+struct MapMarks {
     QPoint you;
-    QList<QPoint> others; // other players
+    QList<QPoint> others;  // other players
     QList<QPoint> monsters;
     QList<QPoint> closedChests;
 };
@@ -27,4 +26,4 @@ void drawHeading(RecordWriter& out, int area);
 void draw(RecordWriter& out, int area, const MapMarks& marks);
 void redrawCells(RecordWriter& out, int area, const QList<QPoint>& cells, const MapMarks& marks);
 
-} // namespace MapView
+}  // namespace MapView

@@ -13,10 +13,9 @@ namespace Panels {
 // Clears the cells of a text line of `characters` at (x, y) as sent.
 void clearLine(RecordWriter& out, int x, int y, int characters);
 
-struct TopBand
-{
-    QString title; // top left; the client's window title
-    QStringList left; // coral lines under the title
+struct TopBand {
+    QString title;     // top left; the client's window title
+    QStringList left;  // coral lines under the title
     QStringList grey;
     QStringList yellow;
 };
@@ -44,8 +43,7 @@ void hideChest(RecordWriter& out);
 // A few rows of text that fill top to bottom and start over when full, so
 // every line is sent exactly once (the client acts on each line it reads).
 // Lines are sent whole; `width` is what a new round clears.
-class LinePager
-{
+class LinePager {
 public:
     LinePager(int x, QList<int> rowsY, int width);
     void add(RecordWriter& out, const QString& line);
@@ -58,4 +56,4 @@ private:
     int next_ = 0;
 };
 
-} // namespace Panels
+}  // namespace Panels

@@ -4,13 +4,11 @@
 
 // A small seeded generator (splitmix64), so that a game replays identically
 // for the same seed and the same keys; std:: engines differ between libraries.
-class Random
-{
+class Random {
 public:
     explicit Random(quint64 seed) : state_(seed) {}
 
-    quint64 next()
-    {
+    quint64 next() {
         quint64 z = (state_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;

@@ -10,15 +10,14 @@ struct Place;
 // Everyone playing on this server: who is here, and passing on what one
 // player does to the others it concerns. Sessions register once named and
 // leave when they end.
-class Realm
-{
+class Realm {
 public:
     void enter(GameSession* player);
     void leave(GameSession* player);
 
     const QList<GameSession*>& players() const { return players_; }
     int count() const { return int(players_.size()); }
-    GameSession* find(const QString& name) const; // any case; trailing blanks ignored
+    GameSession* find(const QString& name) const;  // any case; trailing blanks ignored
     QList<GameSession*> playersAt(int area, const GameSession* except = nullptr) const;
 
     void moved(const GameSession& player, const std::optional<Place>& from);
@@ -28,12 +27,10 @@ public:
 private:
     // Calls f for every other player; a copy, since a call can end a session.
     template <typename F>
-    void forOthers(const GameSession* except, F&& f) const
-    {
+    void forOthers(const GameSession* except, F&& f) const {
         const QList<GameSession*> snapshot = players_;
         for (GameSession* p : snapshot) {
-            if (p != except && players_.contains(p))
-                f(*p);
+            if (p != except && players_.contains(p)) f(*p);
         }
     }
 

@@ -7,8 +7,7 @@
 // two-letter code and its argument followed by the separator byte 31.
 // Coordinates are display units (0..511); the stream has no way to write a
 // negative number, so values are clamped at 0. Text is sent as Windows-1252.
-class RecordWriter
-{
+class RecordWriter {
 public:
     static constexpr char separator = 31;
 
@@ -22,7 +21,7 @@ public:
     void clearRect(int x0, int y0, int x1, int y1);
     void circle(int cx, int cy, int radius);
     void text(const QString& text);
-    void textOver(const QString& text); // clears behind the text first
+    void textOver(const QString& text);  // clears behind the text first
     void eraseInput(int fromCharacter);
     void placeInput(int x, int y, int length);
     void returnToInput();

@@ -18,11 +18,11 @@ constexpr int charWidth = 8;
 // window title), grey up to x 300, yellow beyond.
 constexpr int titleX = 0;
 constexpr std::array<int, 3> topRowY = {8, 24, 40};
-constexpr int greyX = 230; // clear of the treasure chest drawn at 180..221
+constexpr int greyX = 230;  // clear of the treasure chest drawn at 180..221
 constexpr int yellowX = 300;
 constexpr int questionX = 0;
 constexpr int questionY = 56;
-constexpr int topBandBottom = 52; // rows above the question
+constexpr int topBandBottom = 52;  // rows above the question
 
 // The input field: the arrow at (inputX, inputTop + 10), typed text from
 // inputX + 16 with its top at inputTop. In the top band, where nothing of the
@@ -43,17 +43,17 @@ constexpr int headerX = 8;
 constexpr std::array<int, 5> slotX = {0, 16, 16, 164, 164};
 constexpr std::array<int, 5> slotY = {0, 128, 144, 128, 144};
 constexpr std::array<int, 5> markerY = {0, 131, 143, 131, 143};
-constexpr int markerLength = 8; // ends 4 units before the slot text
-constexpr int slotWidth = 17; // characters: slot 3 and 4 end where the pictures start
+constexpr int markerLength = 8;  // ends 4 units before the slot text
+constexpr int slotWidth = 17;    // characters: slot 3 and 4 end where the pictures start
 constexpr std::array<int, 5> pictureX = {0, 300, 300, 346, 346};
 constexpr std::array<int, 5> pictureY = {0, 96, 142, 96, 142};
 constexpr int pictureSize = 44;
-constexpr int logPictureX = 440; // skull or peace: starts the encounter log
+constexpr int logPictureX = 440;  // skull or peace: starts the encounter log
 constexpr int logPictureY = 100;
-constexpr int encounterEndX = 221; // a cleared rectangle from this x ends the log
+constexpr int encounterEndX = 221;  // a cleared rectangle from this x ends the log
 constexpr std::array<int, 2> accountY = {164, 180};
 constexpr int accountX = 8;
-constexpr int accountWidth = 36; // characters, left of the pictures
+constexpr int accountWidth = 36;  // characters, left of the pictures
 constexpr int userCountX = 392;
 constexpr int userCountY = 180;
 
@@ -71,9 +71,9 @@ constexpr int goldY = 279;
 constexpr int attackY = 294;
 constexpr int defenceY = 309;
 constexpr int conditionLabelY = 339;
-constexpr int conditionX = 80; // red: x above 70 and y 336..400
+constexpr int conditionX = 80;  // red: x above 70 and y 336..400
 constexpr std::array<int, 3> conditionY = {354, 369, 384};
-constexpr int statusWidth = 20; // characters of a status line
+constexpr int statusWidth = 20;  // characters of a status line
 
 // List column, x from 170, y 193..438. Lines "NN." fill the client's list,
 // a "B" right after one marks it, and so does a small box with y0 above 200.
@@ -89,7 +89,7 @@ constexpr int pageSize = 14;
 constexpr int pageCount = 6;
 constexpr int bankMarkX = 480;
 constexpr int wornMarkX = 496;
-constexpr int listColumnWidth = 41; // characters from listX
+constexpr int listColumnWidth = 41;  // characters from listX
 
 // The map, in the list column below its heading.
 constexpr int mapX = 178;
@@ -121,4 +121,4 @@ QString talkLine(QChar kind, const QString& name, const QString& text);
 QString treasureLine(const QString& treasure);
 QString noticeLine(const QString& text);
 QString ownSpeechLine(const QString& text);
-} // namespace Layout
+}  // namespace Layout

@@ -9,13 +9,12 @@
 #include <algorithm>
 
 namespace {
-constexpr int accountPause = 40; // between lines of the account, to be read as they come
+constexpr int accountPause = 40;  // between lines of the account, to be read as they come
 }
 
-void GameSession::startFight(int group)
-{
+void GameSession::startFight(int group) {
     CreatureGroup& creatures = areas_[place_.area].groups[group];
-    creatures.present = false; // off the map while it is being fought
+    creatures.present = false;  // off the map while it is being fought
     fight_.emplace(creatures.creatures, group);
     account_.reset();
     redrawMapCells({creatures.cell});
@@ -25,8 +24,7 @@ void GameSession::startFight(int group)
     drawStatus();
 }
 
-void GameSession::flee(QPoint direction)
-{
+void GameSession::flee(QPoint direction) {
     if (!fight_->tryToFlee(you_, random_)) {
         addAccount(QStringLiteral("You cannot get away!"));
         playOut(fight_->foesTurn(you_, random_));
@@ -36,12 +34,10 @@ void GameSession::flee(QPoint direction)
     addAccount(fight_->isPeaceful() ? QStringLiteral("You walk on.") : QStringLiteral("You get away!"));
     endFight(false);
     const std::optional<Place> to = World::step(place_, direction);
-    if (to && !(to->area == place_.area && groupAt(to->cell)))
-        walk(direction);
+    if (to && !(to->area == place_.area && groupAt(to->cell))) walk(direction);
 }
 
-void GameSession::attackFoe(int slot)
-{
+void GameSession::attackFoe(int slot) {
     if (slot != 0 && !fight_->aimAt(slot)) {
         say(QStringLiteral("There is no foe %1 to fight.").arg(slot));
         return;
@@ -50,17 +46,14 @@ void GameSession::attackFoe(int slot)
     afterRound();
 }
 
-void GameSession::addAccount(const QString& line)
-{
+void GameSession::addAccount(const QString& line) {
     account_.add(out_, line.left(Layout::accountWidth));
     out_.pause(accountPause);
 }
 
-void GameSession::redrawSlot(int slot)
-{
+void GameSession::redrawSlot(int slot) {
     EncounterView::drawSlot(out_, *fight_, slot);
-    if (slot != markedSlot_)
-        return;
+    if (slot != markedSlot_) return;
     // Reprinting the line took its highlight away; draw the marker again, or
     // drop it when this foe is out of the fight.
     if (fight_->foes[slot - 1].isFighting()) {
@@ -71,54 +64,44 @@ void GameSession::redrawSlot(int slot)
     }
 }
 
-void GameSession::playOut(const QList<FightEvent>& events)
-{
+void GameSession::playOut(const QList<FightEvent>& events) {
     using Kind = FightEvent::Kind;
     for (const FightEvent& event : events) {
         addAccount(event.text);
         switch (event.kind) {
-        case Kind::YouHit:
-            EncounterView::flashHit(out_, *fight_, event.slot);
-            redrawSlot(event.slot);
-            break;
-        case Kind::FoeDies:
-            EncounterView::showDeath(out_, event.slot);
-            redrawSlot(event.slot);
-            break;
-        case Kind::FoeHits:
-            EncounterView::flashAttacker(out_, *fight_, event.slot);
-            break;
-        case Kind::FoeLeaves:
-        case Kind::Theft:
-        case Kind::Gift:
-            EncounterView::clearPicture(out_, event.slot);
-            redrawSlot(event.slot);
-            break;
-        case Kind::LevelUp:
-            say(event.text);
-            break;
-        default:
-            break;
+            case Kind::YouHit:
+                EncounterView::flashHit(out_, *fight_, event.slot);
+                redrawSlot(event.slot);
+                break;
+            case Kind::FoeDies:
+                EncounterView::showDeath(out_, event.slot);
+                redrawSlot(event.slot);
+                break;
+            case Kind::FoeHits: EncounterView::flashAttacker(out_, *fight_, event.slot); break;
+            case Kind::FoeLeaves:
+            case Kind::Theft:
+            case Kind::Gift:
+                EncounterView::clearPicture(out_, event.slot);
+                redrawSlot(event.slot);
+                break;
+            case Kind::LevelUp: say(event.text); break;
+            default: break;
         }
     }
 }
 
-void GameSession::drawMarker()
-{
+void GameSession::drawMarker() {
     const int wanted = fight_->isOver() || fight_->isPeaceful() ? 0 : fight_->target;
-    if (wanted == markedSlot_)
-        return;
+    if (wanted == markedSlot_) return;
     if (markedSlot_ != 0) {
         EncounterView::clearMarker(out_, markedSlot_);
         EncounterView::drawSlot(out_, *fight_, markedSlot_);
     }
-    if (wanted != 0)
-        EncounterView::drawMarker(out_, wanted);
+    if (wanted != 0) EncounterView::drawMarker(out_, wanted);
     markedSlot_ = wanted;
 }
 
-void GameSession::afterRound()
-{
+void GameSession::afterRound() {
     drawStatus();
     if (you_.health <= 0) {
         addAccount(QStringLiteral("You have died!"));
@@ -133,16 +116,14 @@ void GameSession::afterRound()
     drawMarker();
 }
 
-void GameSession::endFight(bool foesBeaten)
-{
+void GameSession::endFight(bool foesBeaten) {
     CreatureGroup& group = areas_[place_.area].groups[fight_->group];
     const bool nobodyDied = std::none_of(fight_->foes.begin(), fight_->foes.end(),
                                          [](const Foe& f) { return f.state == Foe::State::Dead; });
     const bool peaceful = fight_->isPeaceful() || (foesBeaten && nobodyDied);
     if (foesBeaten) {
         group.returnsAtMove = you_.moves + groupReturnsAfter;
-        if (!peaceful)
-            addAccount(QStringLiteral("All foes are beaten."));
+        if (!peaceful) addAccount(QStringLiteral("All foes are beaten."));
     } else {
         group.present = true;
         group.calmUntilMove = you_.moves + 3;

@@ -18,19 +18,17 @@ constexpr char Bank = '$';
 constexpr char Shrine = 'H';
 constexpr char Chest = 'T';
 // Digits 1-9 are floor where a group of creatures starts.
-}
+}  // namespace Tile
 
-struct Area
-{
+struct Area {
     QString name;
-    QPoint block; // position in the world's grid of areas
-    QStringList plan; // rows of tiles
-    QMap<char, QList<int>> groups; // creatures starting at each digit of the plan
+    QPoint block;                   // position in the world's grid of areas
+    QStringList plan;               // rows of tiles
+    QMap<char, QList<int>> groups;  // creatures starting at each digit of the plan
 };
 
 // Where someone stands: an area and a cell of its plan.
-struct Place
-{
+struct Place {
     int area = 0;
     QPoint cell;
     bool operator==(const Place&) const = default;
@@ -44,9 +42,9 @@ constexpr int rows = 12;
 
 const QList<Area>& areas();
 const Area& area(int index);
-int areaAt(QPoint block); // -1 where there is none
+int areaAt(QPoint block);  // -1 where there is none
 
-char tile(const Place& place); // Wall outside the plan
+char tile(const Place& place);  // Wall outside the plan
 bool isWalkable(char tile);
 
 // Where a step from a place leads, or nothing when the way is blocked.
@@ -57,4 +55,4 @@ Place startPlace();
 
 // Names of the directions that lead out of an area, e.g. "east south".
 QString exitsOf(int area);
-}
+}  // namespace World

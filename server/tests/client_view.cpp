@@ -1,16 +1,13 @@
 #include "client_view.h"
 
-double clientNumber(const QString& text)
-{
+double clientNumber(const QString& text) {
     QString kept;
     for (QChar c : text) {
-        if (c != ' ' && c != '\t' && c != '\n')
-            kept += c;
+        if (c != ' ' && c != '\t' && c != '\n') kept += c;
     }
     int i = 0;
     QString number;
-    if (i < kept.size() && (kept[i] == '+' || kept[i] == '-'))
-        number += kept[i++];
+    if (i < kept.size() && (kept[i] == '+' || kept[i] == '-')) number += kept[i++];
     bool point = false;
     for (; i < kept.size(); ++i) {
         if (kept[i].isDigit()) {
@@ -27,23 +24,19 @@ double clientNumber(const QString& text)
 
 QString fromCharacter(const QString& text, int n) { return text.mid(n - 1); }
 
-std::array<int, 4> coordinates(const QByteArray& argument)
-{
+std::array<int, 4> coordinates(const QByteArray& argument) {
     QByteArray plain = argument;
     plain.replace('(', ' ').replace(')', ' ').replace('-', ',');
     const QList<QByteArray> pieces = plain.split(',');
     std::array<int, 4> numbers = {0, 0, 0, 0};
-    for (int i = 0; i < 4 && i < pieces.size(); ++i)
-        numbers[i] = int(clientNumber(QString::fromLatin1(pieces[i])));
+    for (int i = 0; i < 4 && i < pieces.size(); ++i) numbers[i] = int(clientNumber(QString::fromLatin1(pieces[i])));
     return numbers;
 }
 
-void ClientView::feed(const QByteArray& stream)
-{
-    if (!stream.isEmpty())
-        endsWithSeparator = stream.endsWith('\x1f');
+void ClientView::feed(const QByteArray& stream) {
+    if (!stream.isEmpty()) endsWithSeparator = stream.endsWith('\x1f');
     QList<QByteArray> parts = stream.split('\x1f');
-    parts.removeLast(); // after the final separator
+    parts.removeLast();  // after the final separator
     for (const QByteArray& part : parts) {
         Record record{part.left(2), part.mid(2)};
         records.append(record);
@@ -51,18 +44,15 @@ void ClientView::feed(const QByteArray& stream)
     }
 }
 
-QStringList ClientView::textsAt(int y) const
-{
+QStringList ClientView::textsAt(int y) const {
     QStringList found;
     for (const TextLine& line : texts) {
-        if (line.y == y)
-            found << line.text;
+        if (line.y == y) found << line.text;
     }
     return found;
 }
 
-void ClientView::run(const Record& r)
-{
+void ClientView::run(const Record& r) {
     const auto c = coordinates(r.argument);
     if (r.code == "cs") {
         at_ = {};
@@ -92,23 +82,19 @@ void ClientView::run(const Record& r)
     } else if (r.code == "cw") {
         const int n = int(clientNumber(QString::fromLatin1(r.argument)));
         if (n == 22 || n == 23) {
-            if (!logging)
-                log.clear();
+            if (!logging) log.clear();
             logging = true;
             ++logStarts;
         }
     } else if (r.code == "pt" || r.code == "po") {
         const QString text = QString::fromLatin1(r.argument.mid(1, r.argument.size() - 2));
         texts.append({at_.x(), at_.y(), text});
-        if (!cdSeen)
-            textBeforeFirstCd = true;
-        else
-            readText(text);
+        if (!cdSeen) textBeforeFirstCd = true;
+        else readText(text);
     }
 }
 
-void ClientView::readText(const QString& text)
-{
+void ClientView::readText(const QString& text) {
     const int x = at_.x();
     const int y = at_.y();
     const int h = 512 - y;
@@ -120,12 +106,9 @@ void ClientView::readText(const QString& text)
             messages.append({QString(), QString(), QString(), text});
         }
     } else if (h <= 319 && x < 170) {
-        if (x > 70 && h > 111 && h < 177)
-            redStatusLines << text;
-        else if (y == 219)
-            food = int(clientNumber(fromCharacter(text, 18)));
-        else if (y == 264 && x != 11)
-            experience = qint64(clientNumber(fromCharacter(text, 10).remove(',')));
+        if (x > 70 && h > 111 && h < 177) redStatusLines << text;
+        else if (y == 219) food = int(clientNumber(fromCharacter(text, 18)));
+        else if (y == 264 && x != 11) experience = qint64(clientNumber(fromCharacter(text, 10).remove(',')));
         else if (y == 204) {
             gaugeNow = int(clientNumber(fromCharacter(text, 14)));
             gaugeMax = int(clientNumber(fromCharacter(QString(text).replace('/', ' '), 18)));
@@ -139,12 +122,10 @@ void ClientView::readText(const QString& text)
     }
 }
 
-void ClientView::readMessage(QString text)
-{
+void ClientView::readMessage(QString text) {
     text.remove(0, 1);
     for (int i = int(messages.size()) - 1; i >= 0 && i >= messages.size() - 4; --i) {
-        if (messages[i].line == text)
-            return;
+        if (messages[i].line == text) return;
     }
     MessageRow row{text, {}, {}, {}};
     if (text.startsWith('\'')) {
@@ -163,8 +144,7 @@ void ClientView::readMessage(QString text)
     messages.append(row);
 }
 
-void ClientView::readList(const QString& text)
-{
+void ClientView::readList(const QString& text) {
     if (text == QLatin1String("B") && itemNum >= 1) {
         listMarks[itemNum] = QStringLiteral("B");
         return;
@@ -181,13 +161,11 @@ void ClientView::readList(const QString& text)
     }
 }
 
-void ClientView::readEncounter(QString text)
-{
+void ClientView::readEncounter(QString text) {
     text.replace(QLatin1String("Arctic"), QLatin1String("Furry"));
     text.replace(QLatin1String("Wolf"), QLatin1String("Husky"));
     text.replace(QLatin1String("Wolves"), QLatin1String("Huskies"));
-    if (logging)
-        log << text;
+    if (logging) log << text;
     const int first = int(clientNumber(text.left(1)));
     if (first > 0 && first < 5) {
         slotText[first] = text;
@@ -197,8 +175,7 @@ void ClientView::readEncounter(QString text)
         messages.append({QString(), QString(), QString(), text});
     } else if (text.contains(QLatin1String(" user"))) {
         const int users = int(clientNumber(text));
-        if (lastUsers == 1 && users > 1)
-            ++beeps;
+        if (lastUsers == 1 && users > 1) ++beeps;
         lastUsers = users;
     }
 }

@@ -13,14 +13,12 @@
 // the messages, the encounter slots and log, the user count), so tests can
 // say what a player would see in the client's panels.
 
-struct Record
-{
+struct Record {
     QByteArray code;
     QByteArray argument;
 };
 
-struct TextLine
-{
+struct TextLine {
     int x = 0;
     int y = 0;
     QString text;
@@ -37,8 +35,7 @@ QString fromCharacter(const QString& text, int n);
 // The four numbers of a point or rectangle argument.
 std::array<int, 4> coordinates(const QByteArray& argument);
 
-class ClientView
-{
+class ClientView {
 public:
     void feed(const QByteArray& stream);
 
@@ -63,8 +60,7 @@ public:
     int itemNum = 0;
     bool listVisible = false;
 
-    struct MessageRow
-    {
+    struct MessageRow {
         QString line, kind, name, text;
     };
     QList<MessageRow> messages;
@@ -79,7 +75,7 @@ public:
     int lastUsers = 0;
     int beeps = 0;
 
-    QPoint input; // where the input field's text starts
+    QPoint input;  // where the input field's text starts
     int inputLength = 0;
 
     QStringList textsAt(int y) const;

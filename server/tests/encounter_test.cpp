@@ -12,22 +12,19 @@
 
 namespace {
 
-ClientView readingClient()
-{
+ClientView readingClient() {
     ClientView view;
-    view.cdSeen = true; // as after any session start
+    view.cdSeen = true;  // as after any session start
     return view;
 }
 
-bool anyEvent(const QList<FightEvent>& events, FightEvent::Kind kind)
-{
+bool anyEvent(const QList<FightEvent>& events, FightEvent::Kind kind) {
     return std::any_of(events.begin(), events.end(), [&](const FightEvent& e) { return e.kind == kind; });
 }
 
-} // namespace
+}  // namespace
 
-TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks)
-{
+TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks) {
     Fight fight({Creature::ArcticWolf, Creature::ArcticWolf, Creature::Ghost}, 0);
     RecordWriter out;
     EncounterView::drawStart(out, fight);
@@ -36,7 +33,7 @@ TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks)
 
     EXPECT_EQ(view.logStarts, 1);
     EXPECT_TRUE(view.logging);
-    EXPECT_EQ(view.slotText[1], "1 Furry Husky  12"); // the client renames wolves
+    EXPECT_EQ(view.slotText[1], "1 Furry Husky  12");  // the client renames wolves
     EXPECT_EQ(view.slotAt[1], QPoint(16, 128));
     EXPECT_EQ(view.slotAt[2], QPoint(16, 144));
     EXPECT_EQ(view.slotText[3], "3 Ghost        14");
@@ -49,10 +46,8 @@ TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks)
     QList<QPoint> pictures;
     QPoint at;
     for (const Record& r : view.records) {
-        if (r.code == "lc")
-            at = {coordinates(r.argument)[0], coordinates(r.argument)[1]};
-        else if (r.code == "cw" && r.argument.toInt() <= 15)
-            pictures.append(at);
+        if (r.code == "lc") at = {coordinates(r.argument)[0], coordinates(r.argument)[1]};
+        else if (r.code == "cw" && r.argument.toInt() <= 15) pictures.append(at);
     }
     EXPECT_EQ(pictures, (QList<QPoint>{{300, 96}, {300, 142}, {346, 96}}));
 
@@ -63,12 +58,10 @@ TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks)
     EXPECT_TRUE(view.log.contains("1 Furry Husky  12"));
 }
 
-TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot)
-{
+TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot) {
     Fight fight({Creature::Goblin, Creature::Goblin, Creature::Goblin, Creature::Goblin}, 0);
     RecordWriter out;
-    for (int slot = 1; slot <= 4; ++slot)
-        EncounterView::drawMarker(out, slot);
+    for (int slot = 1; slot <= 4; ++slot) EncounterView::drawMarker(out, slot);
     // Animations draw lines too, but never both ends in the slot rows.
     for (int slot = 1; slot <= 4; ++slot) {
         EncounterView::showDeath(out, slot);
@@ -79,13 +72,11 @@ TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot)
     EXPECT_EQ(view.highlightedSlots, (QList<int>{1, 2, 3, 4}));
 }
 
-TEST(FightRules, BeatenFoesGiveExperienceAndLevels)
-{
+TEST(FightRules, BeatenFoesGiveExperienceAndLevels) {
     Character you;
     Random random(3);
     Fight fight({Creature::Goblin}, 0);
-    for (int round = 0; round < 50 && !fight.isOver(); ++round)
-        fight.attack(you, random);
+    for (int round = 0; round < 50 && !fight.isOver(); ++round) fight.attack(you, random);
     ASSERT_TRUE(fight.isOver());
     EXPECT_EQ(you.experience, creatureType(Creature::Goblin).experience);
     EXPECT_EQ(you.kills, 1);
@@ -96,8 +87,7 @@ TEST(FightRules, BeatenFoesGiveExperienceAndLevels)
     EXPECT_EQ(you.health, you.maxHealth());
 }
 
-TEST(FightRules, GhostsDrainExperience)
-{
+TEST(FightRules, GhostsDrainExperience) {
     Character you;
     you.experience = 500;
     you.health = 1000;
@@ -107,18 +97,18 @@ TEST(FightRules, GhostsDrainExperience)
     for (int round = 0; round < 40 && !anyEvent(events, FightEvent::Kind::Drain); ++round)
         events += fight.foesTurn(you, random);
     ASSERT_TRUE(anyEvent(events, FightEvent::Kind::Drain));
-    const auto drain = std::find_if(events.begin(), events.end(), [](const FightEvent& e) { return e.kind == FightEvent::Kind::Drain; });
+    const auto drain = std::find_if(events.begin(), events.end(),
+                                    [](const FightEvent& e) { return e.kind == FightEvent::Kind::Drain; });
     EXPECT_TRUE(drain->text.contains("drained"));
     EXPECT_FALSE(drain->text.contains(" user"));
     EXPECT_LT(you.experience, 500);
 }
 
-TEST(FightRules, FoodSendsHungryBeastsAwayAndMermenTrade)
-{
+TEST(FightRules, FoodSendsHungryBeastsAwayAndMermenTrade) {
     Character you;
     Random random(1);
     Fight wolves({Creature::ArcticWolf, Creature::Goblin}, 0);
-    const int ration = 2; // third slot of the starting pack
+    const int ration = 2;  // third slot of the starting pack
     ASSERT_EQ(you.pack[ration].type, Item::Ration);
     const auto events = wolves.offer(you, random, ration);
     EXPECT_EQ(wolves.foes[0].state, Foe::State::Gone);
@@ -131,12 +121,11 @@ TEST(FightRules, FoodSendsHungryBeastsAwayAndMermenTrade)
     const int ring = you.addItem(Item::SilverRing);
     merman.offer(you, random, ring);
     EXPECT_TRUE(merman.isOver());
-    const int reward = you.pack[ring].type; // the freed slot takes the reward
+    const int reward = you.pack[ring].type;  // the freed slot takes the reward
     EXPECT_TRUE(reward == Item::FrostBlade || reward == Item::DragonScale);
 }
 
-TEST(FightRules, ThievesCannotReachTheBank)
-{
+TEST(FightRules, ThievesCannotReachTheBank) {
     Character you;
     you.gold = 0;
     you.health = 1000;
@@ -144,14 +133,12 @@ TEST(FightRules, ThievesCannotReachTheBank)
     you.pack[sapphire].banked = true;
     Random random(9);
     Fight fight({Creature::Thief}, 0);
-    for (int round = 0; round < 30; ++round)
-        fight.foesTurn(you, random);
+    for (int round = 0; round < 30; ++round) fight.foesTurn(you, random);
     EXPECT_EQ(you.pack[sapphire].type, Item::Sapphire);
-    EXPECT_FALSE(fight.isOver()); // nothing to take, so it stayed to fight
+    EXPECT_FALSE(fight.isOver());  // nothing to take, so it stayed to fight
 }
 
-TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeLoggedFight)
-{
+TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeLoggedFight) {
     Realm realm;
     TestPlayer joe(realm, 11);
     joe.enter("Joe");
@@ -162,8 +149,7 @@ TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeLoggedFight)
     EXPECT_TRUE(joe.view.slotText[1].startsWith("1 "));
     EXPECT_FALSE(joe.view.highlightedSlots.isEmpty());
 
-    for (int i = 0; i < 300 && joe.session.isFighting(); ++i)
-        joe.press(Vk::Enter);
+    for (int i = 0; i < 300 && joe.session.isFighting(); ++i) joe.press(Vk::Enter);
     EXPECT_FALSE(joe.session.isFighting());
     EXPECT_FALSE(joe.view.logging);
     EXPECT_EQ(joe.view.logEnds, joe.view.logStarts > 0 ? 1 : 0);

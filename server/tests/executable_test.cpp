@@ -1,16 +1,15 @@
 // The quorlak-server program: its command line and clean stop.
 
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTcpSocket>
 #include <csignal>
-#include <gtest/gtest.h>
 
-TEST(ServerProgram, PrintsItsFreePortServesAndStopsOnSigterm)
-{
+TEST(ServerProgram, PrintsItsFreePortServesAndStopsOnSigterm) {
     QProcess server;
     server.start(QStringLiteral(QUORLAK_SERVER_PATH), {"--port", "0", "--seed", "9"});
     ASSERT_TRUE(server.waitForStarted(10000));
@@ -24,7 +23,9 @@ TEST(ServerProgram, PrintsItsFreePortServesAndStopsOnSigterm)
     client.connectToHost(QHostAddress::LocalHost, port);
     ASSERT_TRUE(client.waitForConnected(10000));
     ASSERT_TRUE(client.waitForReadyRead(10000));
-    EXPECT_TRUE(client.readAll().startsWith("cs\x1f" "cd"));
+    EXPECT_TRUE(
+        client.readAll().startsWith("cs\x1f"
+                                    "cd"));
 
     ::kill(pid_t(server.processId()), SIGTERM);
     ASSERT_TRUE(server.waitForFinished(10000));
@@ -32,8 +33,7 @@ TEST(ServerProgram, PrintsItsFreePortServesAndStopsOnSigterm)
     EXPECT_EQ(server.exitCode(), 0);
 }
 
-TEST(ServerProgram, RefusesABadPort)
-{
+TEST(ServerProgram, RefusesABadPort) {
     QProcess server;
     server.start(QStringLiteral(QUORLAK_SERVER_PATH), {"--port", "70000"});
     ASSERT_TRUE(server.waitForFinished(10000));
@@ -43,30 +43,25 @@ TEST(ServerProgram, RefusesABadPort)
 
 namespace {
 
-QStringList readLines(const QString& path)
-{
+QStringList readLines(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromLatin1(file.readAll()).split('\n', Qt::SkipEmptyParts);
 }
 
-bool waitForLines(const QString& path, int count)
-{
+bool waitForLines(const QString& path, int count) {
     QElapsedTimer timer;
     timer.start();
     while (readLines(path).size() < count) {
-        if (timer.elapsed() > 10000)
-            return false;
+        if (timer.elapsed() > 10000) return false;
         QThread::msleep(10);
     }
     return true;
 }
 
-} // namespace
+}  // namespace
 
-TEST(ServerProgram, LogsEveryKeyItemWithItsConnectionNumber)
-{
+TEST(ServerProgram, LogsEveryKeyItemWithItsConnectionNumber) {
     QTemporaryDir dir;
     const QString log = dir.filePath("input.log");
     QProcess server;
@@ -99,8 +94,7 @@ TEST(ServerProgram, LogsEveryKeyItemWithItsConnectionNumber)
     ASSERT_TRUE(server.waitForFinished(10000));
 }
 
-TEST(ServerProgram, RefusesAnInputLogItCannotWrite)
-{
+TEST(ServerProgram, RefusesAnInputLogItCannotWrite) {
     QProcess server;
     server.start(QStringLiteral(QUORLAK_SERVER_PATH), {"--port", "0", "--log-input", "/nonexistent/dir/input.log"});
     ASSERT_TRUE(server.waitForFinished(10000));

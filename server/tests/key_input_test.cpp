@@ -10,25 +10,22 @@
 
 namespace {
 
-std::vector<KeyEvent> parse(const QByteArray& bytes)
-{
+std::vector<KeyEvent> parse(const QByteArray& bytes) {
     KeyItemParser parser;
     return parser.feed(bytes);
 }
 
 KeyEvent key(int code, int mask = 0) { return KeyEvent::key(code, mask); }
 
-} // namespace
+}  // namespace
 
-TEST(KeyItemParser, ReadsItemsBackToBack)
-{
+TEST(KeyItemParser, ReadsItemsBackToBack) {
     EXPECT_EQ(parse(" 80, 1 49, 0 13, 0"), (std::vector{key(80, 1), key(49), key(13)}));
     EXPECT_EQ(parse(" 118, 0"), (std::vector{key(118)}));
     EXPECT_EQ(parse(" 73, 2"), (std::vector{key(73, 2)}));
 }
 
-TEST(KeyItemParser, ItemIsReadyAtItsLastByte)
-{
+TEST(KeyItemParser, ItemIsReadyAtItsLastByte) {
     // Enter must act at once, not when some later key shows where it ended.
     KeyItemParser parser;
     EXPECT_TRUE(parser.feed(QByteArray(" 13,")).empty());
@@ -36,8 +33,7 @@ TEST(KeyItemParser, ItemIsReadyAtItsLastByte)
     EXPECT_EQ(parser.feed(QByteArray("0")), (std::vector{key(13)}));
 }
 
-TEST(KeyItemParser, SplitAnywhereGivesTheSameKeys)
-{
+TEST(KeyItemParser, SplitAnywhereGivesTheSameKeys) {
     const QByteArray stream(" 80, 1 49, 0 13, 0");
     const auto whole = parse(stream);
     for (int cut = 0; cut <= stream.size(); ++cut) {
@@ -50,14 +46,12 @@ TEST(KeyItemParser, SplitAnywhereGivesTheSameKeys)
     KeyItemParser bytewise;
     std::vector<KeyEvent> events;
     for (char byte : stream) {
-        if (auto event = bytewise.push(byte))
-            events.push_back(*event);
+        if (auto event = bytewise.push(byte)) events.push_back(*event);
     }
     EXPECT_EQ(events, whole);
 }
 
-TEST(KeyItemParser, TwoZeroBytesAreTheKeepAlive)
-{
+TEST(KeyItemParser, TwoZeroBytesAreTheKeepAlive) {
     EXPECT_EQ(parse(QByteArray("\0\0", 2)), (std::vector{KeyEvent::keepAlive()}));
     EXPECT_EQ(parse(QByteArray(" 65, 0\0\0 66, 1", 15)), (std::vector{key(65), KeyEvent::keepAlive(), key(66, 1)}));
     // One zero alone is noise; a zero inside an item spoils only that item.
@@ -66,19 +60,17 @@ TEST(KeyItemParser, TwoZeroBytesAreTheKeepAlive)
     EXPECT_EQ(parse(QByteArray("\0\0\0\0", 4)), (std::vector{KeyEvent::keepAlive(), KeyEvent::keepAlive()}));
 }
 
-TEST(KeyItemParser, SkipsGarbageAndPicksUpAtTheNextItem)
-{
+TEST(KeyItemParser, SkipsGarbageAndPicksUpAtTheNextItem) {
     EXPECT_EQ(parse("hello 65, 0"), (std::vector{key(65)}));
     EXPECT_EQ(parse(" 6x5, 0 66, 0"), (std::vector{key(66)}));
-    EXPECT_EQ(parse(" 65,0 66, 0"), (std::vector{key(66)})); // blank missing after the comma
+    EXPECT_EQ(parse(" 65,0 66, 0"), (std::vector{key(66)}));  // blank missing after the comma
     EXPECT_EQ(parse(" , 0 67, 1"), (std::vector{key(67, 1)}));
-    EXPECT_EQ(parse("  68, 0"), (std::vector{key(68)})); // doubled blank
-    EXPECT_EQ(parse(" 65, 0123 66, 0"), (std::vector{key(65), key(66)})); // the mask is one digit
+    EXPECT_EQ(parse("  68, 0"), (std::vector{key(68)}));                   // doubled blank
+    EXPECT_EQ(parse(" 65, 0123 66, 0"), (std::vector{key(65), key(66)}));  // the mask is one digit
     EXPECT_EQ(parse("\r\n 65, 0\xff\xfe"), (std::vector{key(65)}));
 }
 
-TEST(KeyItemParser, OverlongCodesAreDroppedWithoutGrowing)
-{
+TEST(KeyItemParser, OverlongCodesAreDroppedWithoutGrowing) {
     QByteArray longCode(" ");
     longCode += QByteArray(100000, '9');
     longCode += ", 0 66, 0";
@@ -88,14 +80,12 @@ TEST(KeyItemParser, OverlongCodesAreDroppedWithoutGrowing)
     EXPECT_LE(sizeof(KeyItemParser), 16u);
 }
 
-TEST(KeyItemParser, RandomBytesNeverBreakTheItemsAfterThem)
-{
+TEST(KeyItemParser, RandomBytesNeverBreakTheItemsAfterThem) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
         QByteArray noise;
         const int length = int(random() % 64);
-        for (int i = 0; i < length; ++i)
-            noise += char(random() % 256);
+        for (int i = 0; i < length; ++i) noise += char(random() % 256);
         KeyItemParser parser;
         parser.feed(noise);
         // A blank-led item after any noise is read; the noise may at worst
@@ -106,8 +96,7 @@ TEST(KeyItemParser, RandomBytesNeverBreakTheItemsAfterThem)
     }
 }
 
-TEST(TypedCharacter, FollowsShiftAndIgnoresChords)
-{
+TEST(TypedCharacter, FollowsShiftAndIgnoresChords) {
     EXPECT_EQ(typedCharacter(65, 0), QChar('a'));
     EXPECT_EQ(typedCharacter(65, 1), QChar('A'));
     EXPECT_EQ(typedCharacter(49, 0), QChar('1'));
@@ -115,23 +104,21 @@ TEST(TypedCharacter, FollowsShiftAndIgnoresChords)
     EXPECT_EQ(typedCharacter(32, 0), QChar(' '));
     EXPECT_EQ(typedCharacter(188, 0), QChar(','));
     EXPECT_EQ(typedCharacter(222, 1), QChar('"'));
-    EXPECT_EQ(typedCharacter(99, 0), QChar('3')); // keypad
-    EXPECT_TRUE(typedCharacter(65, 2).isNull()); // Ctrl+A
-    EXPECT_TRUE(typedCharacter(73, 2).isNull()); // after a bulk list request
-    EXPECT_TRUE(typedCharacter(37, 0).isNull()); // arrows walk
-    EXPECT_TRUE(typedCharacter(118, 0).isNull()); // F7
+    EXPECT_EQ(typedCharacter(99, 0), QChar('3'));  // keypad
+    EXPECT_TRUE(typedCharacter(65, 2).isNull());   // Ctrl+A
+    EXPECT_TRUE(typedCharacter(73, 2).isNull());   // after a bulk list request
+    EXPECT_TRUE(typedCharacter(37, 0).isNull());   // arrows walk
+    EXPECT_TRUE(typedCharacter(118, 0).isNull());  // F7
 }
 
-TEST(TypedCharacter, ReadsPunctuationTheClientSendsByCharacterCode)
-{
+TEST(TypedCharacter, ReadsPunctuationTheClientSendsByCharacterCode) {
     // Pasted or boxed text arrives as character codes: "X3,7" sends 44 for ",".
     EXPECT_EQ(typedCharacter(44, 0), QChar(','));
     EXPECT_EQ(typedCharacter(46, 0), QChar('.'));
     EXPECT_EQ(typedCharacter(63, 0), QChar('?'));
 }
 
-TEST(CommandParser, ReadsWhatTheClientsMenusSend)
-{
+TEST(CommandParser, ReadsWhatTheClientsMenusSend) {
     using K = Command::Kind;
     auto is = [](const QString& line, K kind, int first = 0, int second = 0) {
         const Command c = parseCommand(line);
@@ -153,8 +140,7 @@ TEST(CommandParser, ReadsWhatTheClientsMenusSend)
     EXPECT_EQ(message.text, "joe");
 }
 
-TEST(CommandParser, TalkAndNonsense)
-{
+TEST(CommandParser, TalkAndNonsense) {
     const Command say = parseCommand("say  hello there ");
     EXPECT_EQ(say.kind, Command::Kind::Say);
     EXPECT_EQ(say.text, "hello there");

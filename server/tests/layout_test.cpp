@@ -8,28 +8,26 @@
 #include "screen_layout.h"
 #include "world_map.h"
 
+#include <gtest/gtest.h>
 #include <QQueue>
 #include <QSet>
-#include <gtest/gtest.h>
 
 using namespace Layout;
 
-TEST(StatusLines, GaugeReadsBothNumbersAtTheirCharacters)
-{
+TEST(StatusLines, GaugeReadsBothNumbersAtTheirCharacters) {
     for (int maximum : {1, 9, 30, 60, 150, 999}) {
         for (int now : {0, 1, maximum / 2, maximum}) {
             const QString line = gaugeLine(now, maximum);
             EXPECT_EQ(int(clientNumber(fromCharacter(line, 14))), now) << line.toStdString();
-            EXPECT_EQ(int(clientNumber(fromCharacter(QString(line).replace('/', ' '), 18))), maximum) << line.toStdString();
+            EXPECT_EQ(int(clientNumber(fromCharacter(QString(line).replace('/', ' '), 18))), maximum)
+                << line.toStdString();
         }
     }
     EXPECT_EQ(gaugeLine(45, 60), "Health:       45/60");
 }
 
-TEST(StatusLines, FoodAndExperienceReadFromTheirCharacters)
-{
-    for (int food : {0, 7, 59, 60, 100})
-        EXPECT_EQ(int(clientNumber(fromCharacter(foodLine(food), 18))), food);
+TEST(StatusLines, FoodAndExperienceReadFromTheirCharacters) {
+    for (int food : {0, 7, 59, 60, 100}) EXPECT_EQ(int(clientNumber(fromCharacter(foodLine(food), 18))), food);
     for (qint64 exp : {0LL, 999LL, 12345LL, 1234567LL, 2000000000LL}) {
         const QString line = experienceLine(exp);
         EXPECT_EQ(qint64(clientNumber(fromCharacter(line, 10).remove(','))), exp) << line.toStdString();
@@ -37,12 +35,11 @@ TEST(StatusLines, FoodAndExperienceReadFromTheirCharacters)
     EXPECT_EQ(experienceLine(12345), "Exp:          12,345");
 }
 
-TEST(ListAndMessageLines, SplitWhereTheClientSplitsThem)
-{
+TEST(ListAndMessageLines, SplitWhereTheClientSplitsThem) {
     EXPECT_EQ(listLine(1, "Short sword"), " 1.Short sword");
     EXPECT_EQ(listLine(12, "Rope"), "12.Rope");
 
-    const QString talk = talkLine('P', "Joe", "hello there").mid(1); // the client drops one
+    const QString talk = talkLine('P', "Joe", "hello there").mid(1);  // the client drops one
     EXPECT_EQ(talk.left(2), "P ");
     EXPECT_EQ(talk.mid(2, 21), "Joe" + QString(18, ' '));
     EXPECT_EQ(talk.mid(23), "hello there");
@@ -61,8 +58,7 @@ TEST(ListAndMessageLines, SplitWhereTheClientSplitsThem)
     EXPECT_LE(slotLine(4, "Flame Sprite", "70").size(), slotWidth);
 }
 
-TEST(RecordWriter, EveryRecordEndsWithTheSeparator)
-{
+TEST(RecordWriter, EveryRecordEndsWithTheSeparator) {
     RecordWriter out;
     out.clearScreen();
     out.textAt(10, 204, "Health");
@@ -71,18 +67,21 @@ TEST(RecordWriter, EveryRecordEndsWithTheSeparator)
     out.returnToInput();
     out.eraseInput(3);
     EXPECT_EQ(out.take(), QByteArray("cs\x1flc(10,204)\x1fpt\"Health\"\x1fln(0,3)-(600,32767)\x1f"
-                                     "cu(0,72)-(60,0)\x1f" "cuXXX\x1f" "bs3\x1f"));
+                                     "cu(0,72)-(60,0)\x1f"
+                                     "cuXXX\x1f"
+                                     "bs3\x1f"));
     EXPECT_TRUE(out.isEmpty());
 }
 
-TEST(RecordWriter, TextIsWindows1252WithoutControlCharacters)
-{
-    EXPECT_EQ(toWindows1252(QStringLiteral("caf\u00e9 \u20ac5 \u2022")), QByteArray("caf\xe9 \x80" "5 \x95"));
-    EXPECT_EQ(toWindows1252(QStringLiteral("a\x1f" "b\nc\u4e2d")), QByteArray("a?b?c?"));
+TEST(RecordWriter, TextIsWindows1252WithoutControlCharacters) {
+    EXPECT_EQ(toWindows1252(QStringLiteral("caf\u00e9 \u20ac5 \u2022")), QByteArray("caf\xe9 \x80"
+                                                                                    "5 \x95"));
+    EXPECT_EQ(toWindows1252(QStringLiteral("a\x1f"
+                                           "b\nc\u4e2d")),
+              QByteArray("a?b?c?"));
 }
 
-TEST(Glyphs, EveryDefinitionIsAFullPatternOfDigits)
-{
+TEST(Glyphs, EveryDefinitionIsAFullPatternOfDigits) {
     const QList<int> numbers = glyphNumbers();
     EXPECT_EQ(numbers.size(), QSet<int>(numbers.begin(), numbers.end()).size());
     for (int n : numbers) {
@@ -98,33 +97,36 @@ TEST(Glyphs, EveryDefinitionIsAFullPatternOfDigits)
     EXPECT_EQ(out.bytes().size(), 2 + 3 + 528 + 1);
 }
 
-TEST(Panels, ChestAndTabStripClearsAreTheOnlyTriggers)
-{
+TEST(Panels, ChestAndTabStripClearsAreTheOnlyTriggers) {
     RecordWriter out;
     Panels::showChest(out);
-    EXPECT_EQ(out.take(), QByteArray("lc(180,40)\x1f" "cw20\x1f"));
+    EXPECT_EQ(out.take(), QByteArray("lc(180,40)\x1f"
+                                     "cw20\x1f"));
     Panels::hideChest(out);
     EXPECT_TRUE(out.take().startsWith("cr(255,"));
     Panels::clearPlayerNote(out);
     EXPECT_TRUE(out.take().startsWith("cr(0,436)"));
 }
 
-TEST(WorldPlans, AreasFitTheScreenAndJoinAtTheirEdges)
-{
+TEST(WorldPlans, AreasFitTheScreenAndJoinAtTheirEdges) {
     for (int a = 0; a < World::areas().size(); ++a) {
         const Area& area = World::area(a);
         ASSERT_EQ(area.plan.size(), World::rows) << area.name.toStdString();
-        for (const QString& row : area.plan)
-            ASSERT_EQ(row.size(), World::columns) << area.name.toStdString();
+        for (const QString& row : area.plan) ASSERT_EQ(row.size(), World::columns) << area.name.toStdString();
         EXPECT_LE(area.name.size(), 22);
         // An opening on an edge leads somewhere, and only there.
         for (int y = 0; y < World::rows; ++y) {
             for (int x = 0; x < World::columns; ++x) {
                 const bool edge = x == 0 || y == 0 || x == World::columns - 1 || y == World::rows - 1;
-                if (!edge || !World::isWalkable(World::tile({a, {x, y}})))
-                    continue;
-                const QPoint out(x == 0 ? -1 : x == World::columns - 1 ? 1 : 0, y == 0 ? -1 : y == World::rows - 1 ? 1 : 0);
-                EXPECT_TRUE(World::step({a, {x, y}}, out).has_value()) << area.name.toStdString() << " " << x << "," << y;
+                if (!edge || !World::isWalkable(World::tile({a, {x, y}}))) continue;
+                const QPoint out(x == 0                    ? -1
+                                 : x == World::columns - 1 ? 1
+                                                           : 0,
+                                 y == 0                 ? -1
+                                 : y == World::rows - 1 ? 1
+                                                        : 0);
+                EXPECT_TRUE(World::step({a, {x, y}}, out).has_value())
+                    << area.name.toStdString() << " " << x << "," << y;
             }
         }
         for (char digit : area.groups.keys())
@@ -132,8 +134,7 @@ TEST(WorldPlans, AreasFitTheScreenAndJoinAtTheirEdges)
     }
 }
 
-TEST(WorldPlans, EveryWalkableCellCanBeReachedFromTheStart)
-{
+TEST(WorldPlans, EveryWalkableCellCanBeReachedFromTheStart) {
     auto id = [](const Place& p) { return p.area * 10000 + p.cell.y() * 100 + p.cell.x(); };
     QSet<int> seen{id(World::startPlace())};
     QQueue<Place> queue;
@@ -152,7 +153,8 @@ TEST(WorldPlans, EveryWalkableCellCanBeReachedFromTheStart)
         for (int y = 0; y < World::rows; ++y) {
             for (int x = 0; x < World::columns; ++x) {
                 if (World::isWalkable(World::tile({a, {x, y}}))) {
-                    EXPECT_TRUE(seen.contains(id({a, {x, y}}))) << World::area(a).name.toStdString() << " " << x << "," << y;
+                    EXPECT_TRUE(seen.contains(id({a, {x, y}})))
+                        << World::area(a).name.toStdString() << " " << x << "," << y;
                 }
             }
         }

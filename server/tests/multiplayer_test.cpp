@@ -8,23 +8,20 @@
 
 namespace {
 
-struct TwoPlayers : ::testing::Test
-{
+struct TwoPlayers : ::testing::Test {
     Realm realm;
     TestPlayer joe{realm, 1};
     TestPlayer ann{realm, 2};
 
-    void SetUp() override
-    {
+    void SetUp() override {
         joe.enter("Joe");
         ann.enter("Ann");
     }
 };
 
-} // namespace
+}  // namespace
 
-TEST_F(TwoPlayers, SecondPlayerRaisesTheUserCountAndSoundsTheWarning)
-{
+TEST_F(TwoPlayers, SecondPlayerRaisesTheUserCountAndSoundsTheWarning) {
     EXPECT_EQ(joe.view.lastUsers, 2);
     EXPECT_EQ(joe.view.beeps, 1);
     EXPECT_EQ(ann.view.lastUsers, 2);
@@ -32,8 +29,7 @@ TEST_F(TwoPlayers, SecondPlayerRaisesTheUserCountAndSoundsTheWarning)
     EXPECT_TRUE(joe.view.playerNotes.contains("Player is here: Ann"));
 }
 
-TEST_F(TwoPlayers, NamesAreUnique)
-{
+TEST_F(TwoPlayers, NamesAreUnique) {
     TestPlayer copy(realm, 3);
     copy.enter("joe");
     EXPECT_FALSE(copy.session.isPlaying());
@@ -42,8 +38,7 @@ TEST_F(TwoPlayers, NamesAreUnique)
     EXPECT_EQ(copy.session.name(), "Wanderer");
 }
 
-TEST_F(TwoPlayers, TalkArrivesWithKindAndNameFields)
-{
+TEST_F(TwoPlayers, TalkArrivesWithKindAndNameFields) {
     joe.enter("say well met");
     const auto& heard = ann.view.messages.last();
     EXPECT_EQ(heard.kind, "R");
@@ -54,8 +49,7 @@ TEST_F(TwoPlayers, TalkArrivesWithKindAndNameFields)
     EXPECT_EQ(joe.view.messages.last().kind, "G");
 }
 
-TEST_F(TwoPlayers, AnsweringAMessageRowReachesTheSender)
-{
+TEST_F(TwoPlayers, AnsweringAMessageRowReachesTheSender) {
     joe.enter("Mpann");
     joe.enter("meet me at the gate");
     const auto& message = ann.view.messages.last();
@@ -68,18 +62,16 @@ TEST_F(TwoPlayers, AnsweringAMessageRowReachesTheSender)
     EXPECT_EQ(joe.view.messages.last().text, "on my way");
 }
 
-TEST_F(TwoPlayers, GivingMovesTheItemToThePlayerHere)
-{
+TEST_F(TwoPlayers, GivingMovesTheItemToThePlayerHere) {
     const int before = ann.session.character().itemCount();
-    joe.enter("G5"); // the healing potion
+    joe.enter("G5");  // the healing potion
     EXPECT_EQ(ann.session.character().itemCount(), before + 1);
     EXPECT_TRUE(ann.hasMessage("Joe gives you a Healing potion"));
     EXPECT_TRUE(joe.session.character().pack[4].isEmpty());
 }
 
-TEST_F(TwoPlayers, PlayersSeeEachOtherComeAndGo)
-{
-    ann.walkTo({1, {1, 5}}); // into the next area
+TEST_F(TwoPlayers, PlayersSeeEachOtherComeAndGo) {
+    ann.walkTo({1, {1, 5}});  // into the next area
     EXPECT_TRUE(joe.view.playerNotes.contains("Player is gone: Ann"));
     {
         TestPlayer bob(realm, 4);

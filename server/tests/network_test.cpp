@@ -5,25 +5,23 @@
 #include "game_session.h"
 #include "realm.h"
 
+#include <gtest/gtest.h>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
 // Runs the event loop until the condition holds; the time limit only stops
 // a broken test from hanging.
-bool waitFor(const std::function<bool()>& condition, int limitMs = 20000)
-{
+bool waitFor(const std::function<bool()>& condition, int limitMs = 20000) {
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {
-        if (timer.elapsed() > limitMs)
-            return false;
+        if (timer.elapsed() > limitMs) return false;
         QEventLoop loop;
         QTimer::singleShot(5, &loop, &QEventLoop::quit);
         loop.exec();
@@ -31,8 +29,7 @@ bool waitFor(const std::function<bool()>& condition, int limitMs = 20000)
     return true;
 }
 
-QByteArray keys(const QString& text)
-{
+QByteArray keys(const QString& text) {
     QByteArray items;
     for (QChar c : text) {
         const bool upper = c >= 'A' && c <= 'Z';
@@ -43,10 +40,8 @@ QByteArray keys(const QString& text)
 
 const QByteArray enterKey(" 13, 0");
 
-struct Client
-{
-    explicit Client(quint16 port)
-    {
+struct Client {
+    explicit Client(quint16 port) {
         QObject::connect(&socket, &QTcpSocket::readyRead, [this] { received += socket.readAll(); });
         socket.connectToHost(QHostAddress::LocalHost, port);
     }
@@ -58,12 +53,10 @@ struct Client
 };
 
 // A device whose peer reads nothing: everything written stays pending.
-class StalledPeer : public QIODevice
-{
+class StalledPeer : public QIODevice {
 public:
     StalledPeer() { open(QIODevice::ReadWrite | QIODevice::Unbuffered); }
-    void arrive(const QByteArray& bytes)
-    {
+    void arrive(const QByteArray& bytes) {
         incoming += bytes;
         emit readyRead();
     }
@@ -74,31 +67,32 @@ public:
     QByteArray written;
 
 protected:
-    qint64 readData(char* data, qint64 maxSize) override
-    {
+    qint64 readData(char* data, qint64 maxSize) override {
         const qint64 n = qMin<qint64>(maxSize, incoming.size());
         memcpy(data, incoming.constData(), size_t(n));
         incoming.remove(0, n);
         return n;
     }
-    qint64 writeData(const char* data, qint64 size) override
-    {
+    qint64 writeData(const char* data, qint64 size) override {
         written.append(data, size);
         return size;
     }
 };
 
-} // namespace
+}  // namespace
 
-TEST(GameServer, ListensOnAFreePortAndServesSeveralPlayers)
-{
+TEST(GameServer, ListensOnAFreePortAndServesSeveralPlayers) {
     GameServer server(7);
     QString error;
     ASSERT_TRUE(server.listen(0, &error)) << error.toStdString();
     ASSERT_NE(server.port(), 0);
 
     Client joe(server.port());
-    ASSERT_TRUE(waitFor([&] { return joe.sawText("\x1f" "cd01:"); }));
+    ASSERT_TRUE(waitFor([&] {
+        return joe.sawText(
+            "\x1f"
+            "cd01:");
+    }));
     joe.send(keys("Joe") + enterKey);
     ASSERT_TRUE(waitFor([&] { return joe.sawText("pt\"1 user online\""); }));
 
@@ -112,8 +106,7 @@ TEST(GameServer, ListensOnAFreePortAndServesSeveralPlayers)
     EXPECT_TRUE(waitFor([&] { return server.connectionCount() == 1 && joe.sawText("Ann has left"); }));
 }
 
-TEST(GameServer, GarbageAndKeepAlivesDoNotDisconnect)
-{
+TEST(GameServer, GarbageAndKeepAlivesDoNotDisconnect) {
     GameServer server;
     ASSERT_TRUE(server.listen(0));
     Client joe(server.port());
@@ -124,32 +117,29 @@ TEST(GameServer, GarbageAndKeepAlivesDoNotDisconnect)
     EXPECT_EQ(joe.socket.state(), QAbstractSocket::ConnectedState);
 }
 
-TEST(GameServer, DropsAClientThatStopsReadingAndKeepsServingTheOthers)
-{
+TEST(GameServer, DropsAClientThatStopsReadingAndKeepsServingTheOthers) {
     GameServer server;
     server.setOutputLimit(64 * 1024);
     ASSERT_TRUE(server.listen(0));
 
     Client stalled(server.port());
-    stalled.socket.setReadBufferSize(1); // stops taking data from the system
+    stalled.socket.setReadBufferSize(1);  // stops taking data from the system
     Client joe(server.port());
     joe.send(keys("Joe") + enterKey);
     ASSERT_TRUE(waitFor([&] { return joe.sawText("pt\"Quorlak Town\""); }));
 
     // Every F5 redraws the whole screen; the stalled client never reads it.
     QByteArray flood = keys("Sam") + enterKey;
-    for (int i = 0; i < 4000; ++i)
-        flood += " 116, 0";
+    for (int i = 0; i < 4000; ++i) flood += " 116, 0";
     stalled.send(flood);
     ASSERT_TRUE(waitFor([&] { return server.connectionCount() == 1; }, 60000));
 
     joe.received.clear();
-    joe.send(" 118, 0 49, 0"); // F7 1
+    joe.send(" 118, 0 49, 0");  // F7 1
     EXPECT_TRUE(waitFor([&] { return joe.sawText(" 1.Short sword"); }));
 }
 
-TEST(GameServer, RecordsEveryByteSentToTheFirstPlayer)
-{
+TEST(GameServer, RecordsEveryByteSentToTheFirstPlayer) {
     QTemporaryDir dir;
     const QString path = dir.filePath("first.bin");
     GameServer server(3);
@@ -169,8 +159,7 @@ TEST(GameServer, RecordsEveryByteSentToTheFirstPlayer)
     }
 }
 
-TEST(ClientConnection, OutputNeverPassesTheLimitAndTheClientIsDropped)
-{
+TEST(ClientConnection, OutputNeverPassesTheLimitAndTheClientIsDropped) {
     Realm realm;
     auto* peer = new StalledPeer;
     ClientConnection connection(peer, realm, 1);
@@ -181,16 +170,14 @@ TEST(ClientConnection, OutputNeverPassesTheLimitAndTheClientIsDropped)
     connection.start();
     peer->arrive(keys("Joe") + enterKey);
     EXPECT_FALSE(connection.isDropped());
-    for (int i = 0; i < 100 && !connection.isDropped(); ++i)
-        peer->arrive(" 116, 0"); // F5: redraw all
+    for (int i = 0; i < 100 && !connection.isDropped(); ++i) peer->arrive(" 116, 0");  // F5: redraw all
     EXPECT_TRUE(connection.isDropped());
     EXPECT_TRUE(finished);
     EXPECT_LE(peer->written.size(), limit);
     EXPECT_GT(peer->written.size(), limit / 2);
 }
 
-TEST(ClientConnection, ReadsAFloodInSlicesSoOthersGetTheirTurn)
-{
+TEST(ClientConnection, ReadsAFloodInSlicesSoOthersGetTheirTurn) {
     Realm realm;
     auto* peer = new StalledPeer;
     ClientConnection connection(peer, realm, 1);
@@ -198,8 +185,7 @@ TEST(ClientConnection, ReadsAFloodInSlicesSoOthersGetTheirTurn)
     connection.start();
     peer->arrive(keys("Joe") + enterKey);
     QByteArray flood;
-    for (int i = 0; i < 5000; ++i)
-        flood += " 39, 0 37, 0";
+    for (int i = 0; i < 5000; ++i) flood += " 39, 0 37, 0";
     peer->arrive(flood);
     // One event-loop turn handled one slice; the rest waits for later turns.
     EXPECT_GT(peer->incoming.size(), flood.size() - 2 * ClientConnection::readSlice);

@@ -9,23 +9,21 @@
 
 namespace {
 
-struct SessionScreens : ::testing::Test
-{
+struct SessionScreens : ::testing::Test {
     Realm realm;
     TestPlayer joe{realm};
 
     void SetUp() override { joe.enter("Joe"); }
 };
 
-int countCode(const ClientView& view, const char* code)
-{
-    return int(std::count_if(view.records.begin(), view.records.end(), [&](const Record& r) { return r.code == code; }));
+int countCode(const ClientView& view, const char* code) {
+    return int(
+        std::count_if(view.records.begin(), view.records.end(), [&](const Record& r) { return r.code == code; }));
 }
 
-} // namespace
+}  // namespace
 
-TEST(SessionStart, ClearsThenDefinesCharactersBeforeAnyText)
-{
+TEST(SessionStart, ClearsThenDefinesCharactersBeforeAnyText) {
     Realm realm;
     TestPlayer player(realm);
     ASSERT_FALSE(player.view.records.isEmpty());
@@ -39,8 +37,7 @@ TEST(SessionStart, ClearsThenDefinesCharactersBeforeAnyText)
     EXPECT_LT(player.view.input.y() + 5, 92);
 }
 
-TEST_F(SessionScreens, TitleAndStatusColumnReadAsTheCharacter)
-{
+TEST_F(SessionScreens, TitleAndStatusColumnReadAsTheCharacter) {
     const Character& c = joe.session.character();
     EXPECT_EQ(joe.view.title, "Quorlak Town");
     EXPECT_EQ(joe.view.gaugeNow, c.health);
@@ -56,37 +53,31 @@ TEST_F(SessionScreens, TitleAndStatusColumnReadAsTheCharacter)
     }
 }
 
-TEST_F(SessionScreens, WalkingUsesFoodAndTheStatusFollows)
-{
-    for (int i = 0; i < 6; ++i)
-        joe.press(i % 2 ? Vk::Left : Vk::Right);
+TEST_F(SessionScreens, WalkingUsesFoodAndTheStatusFollows) {
+    for (int i = 0; i < 6; ++i) joe.press(i % 2 ? Vk::Left : Vk::Right);
     EXPECT_EQ(joe.session.character().food, Character::maxFood - 3);
     EXPECT_EQ(joe.view.food, joe.session.character().food);
     EXPECT_EQ(joe.session.character().moves, 6);
 }
 
-TEST_F(SessionScreens, BulkListRequestFillsAllSixPages)
-{
-    for (int page = 1; page <= 6; ++page)
-        joe.listKey('0' + page);
+TEST_F(SessionScreens, BulkListRequestFillsAllSixPages) {
+    for (int page = 1; page <= 6; ++page) joe.listKey('0' + page);
     for (int row = 1; row <= 84; ++row) {
         ASSERT_EQ(joe.view.listRows[row].left(3), QStringLiteral("%1.").arg(row, 2)) << row;
     }
     EXPECT_EQ(joe.view.listRows[1], " 1.Short sword");
     EXPECT_EQ(joe.view.listRows[3], " 3.Ration");
-    EXPECT_EQ(joe.view.listMarks[1], "\u2022"); // wielded
-    EXPECT_EQ(joe.view.listMarks[2], "\u2022"); // worn
+    EXPECT_EQ(joe.view.listMarks[1], "\u2022");  // wielded
+    EXPECT_EQ(joe.view.listMarks[2], "\u2022");  // worn
     EXPECT_TRUE(joe.view.listMarks[3].isEmpty());
     EXPECT_TRUE(joe.view.listVisible);
 }
 
-TEST_F(SessionScreens, PagesHaveFourteenNumberedLinesBelowTheirHeading)
-{
+TEST_F(SessionScreens, PagesHaveFourteenNumberedLinesBelowTheirHeading) {
     joe.listKey('2');
     QList<TextLine> page;
     for (const TextLine& line : joe.view.texts) {
-        if (line.x >= 170 && line.y >= 193 && line.y <= 438)
-            page.append(line);
+        if (line.x >= 170 && line.y >= 193 && line.y <= 438) page.append(line);
     }
     page = page.mid(page.size() - 15);
     EXPECT_EQ(page.first().text.left(4), "Pack");
@@ -96,18 +87,17 @@ TEST_F(SessionScreens, PagesHaveFourteenNumberedLinesBelowTheirHeading)
     }
 }
 
-TEST_F(SessionScreens, TabsShowTheirLists)
-{
-    joe.listKey('S'); // status
+TEST_F(SessionScreens, TabsShowTheirLists) {
+    joe.listKey('S');  // status
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Level"));
     EXPECT_TRUE(joe.view.listRows[14].startsWith("14.Moves"));
-    joe.listKey('S', KeyMask::Shift); // spells
+    joe.listKey('S', KeyMask::Shift);  // spells
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Frost bolt"));
-    joe.listKey('C'); // company
+    joe.listKey('C');  // company
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Joe"));
-    joe.listKey('A'); // area
+    joe.listKey('A');  // area
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.You at"));
-    joe.listKey('E'); // everyone
+    joe.listKey('E');  // everyone
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Joe"));
     EXPECT_TRUE(joe.view.listVisible);
     // Walking brings the map back, and the map's heading hides the list.
@@ -117,8 +107,7 @@ TEST_F(SessionScreens, TabsShowTheirLists)
     EXPECT_FALSE(joe.view.listVisible);
 }
 
-TEST_F(SessionScreens, BankingMarksTheRowAndKeepsTheItemFromUse)
-{
+TEST_F(SessionScreens, BankingMarksTheRowAndKeepsTheItemFromUse) {
     joe.enter("bi3");
     EXPECT_EQ(joe.view.listMarks[3], "B");
     EXPECT_TRUE(joe.session.character().pack[2].banked);
@@ -128,8 +117,7 @@ TEST_F(SessionScreens, BankingMarksTheRowAndKeepsTheItemFromUse)
     EXPECT_TRUE(joe.view.listMarks[3].isEmpty());
 }
 
-TEST_F(SessionScreens, ExchangeSwapsRowsAndTheWornMarkMoves)
-{
+TEST_F(SessionScreens, ExchangeSwapsRowsAndTheWornMarkMoves) {
     joe.enter("X1,3");
     EXPECT_EQ(joe.view.listRows[1], " 1.Ration");
     EXPECT_EQ(joe.view.listRows[3], " 3.Short sword");
@@ -141,17 +129,15 @@ TEST_F(SessionScreens, ExchangeSwapsRowsAndTheWornMarkMoves)
     EXPECT_EQ(joe.view.listRows[1], " 1.Short sword");
 }
 
-TEST_F(SessionScreens, QuestionsTakeTheNumberAGridSelectionSends)
-{
+TEST_F(SessionScreens, QuestionsTakeTheNumberAGridSelectionSends) {
     joe.listKey('1');
     joe.enter("U");
-    joe.enter("3"); // selecting row 3 answers with its number
+    joe.enter("3");  // selecting row 3 answers with its number
     EXPECT_TRUE(joe.hasMessage("You eat the Ration"));
-    EXPECT_EQ(joe.view.listRows[3], " 3."); // gone from the pack
+    EXPECT_EQ(joe.view.listRows[3], " 3.");  // gone from the pack
 }
 
-TEST_F(SessionScreens, TypingEchoesAndBackspaceErases)
-{
+TEST_F(SessionScreens, TypingEchoesAndBackspaceErases) {
     const int before = countCode(joe.view, "bs");
     joe.type("ab");
     EXPECT_EQ(joe.view.texts.last().text, "ab");
@@ -163,8 +149,7 @@ TEST_F(SessionScreens, TypingEchoesAndBackspaceErases)
     EXPECT_EQ(joe.view.records.at(joe.view.records.size() - 2).argument, "1");
 }
 
-TEST_F(SessionScreens, MessagesReachTheClientsMessageList)
-{
+TEST_F(SessionScreens, MessagesReachTheClientsMessageList) {
     joe.enter("zork");
     const auto& notice = joe.view.messages.last();
     EXPECT_TRUE(notice.kind.isEmpty());
@@ -173,8 +158,7 @@ TEST_F(SessionScreens, MessagesReachTheClientsMessageList)
     EXPECT_EQ(joe.view.messages.last().text, "'hello");
 }
 
-TEST(ListScreens, DrawnListsNeverHideTheClientsList)
-{
+TEST(ListScreens, DrawnListsNeverHideTheClientsList) {
     // Marks come right after their line; no heading follows the numbers.
     Character c;
     c.pack[4].banked = true;
@@ -188,11 +172,9 @@ TEST(ListScreens, DrawnListsNeverHideTheClientsList)
     EXPECT_EQ(view.listMarks[1], "\u2022");
 }
 
-TEST_F(SessionScreens, EveryLineOfTheHelpAndTheListsFitsOnTheDisplay)
-{
+TEST_F(SessionScreens, EveryLineOfTheHelpAndTheListsFitsOnTheDisplay) {
     joe.press(Vk::F1);
-    for (int key : {'S', 'C', 'A', 'E', '1', '2', '6'})
-        joe.listKey(key);
+    for (int key : {'S', 'C', 'A', 'E', '1', '2', '6'}) joe.listKey(key);
     joe.listKey('S', KeyMask::Shift);
     for (const TextLine& line : joe.view.texts)
         EXPECT_LE(line.x + int(line.text.size()) * Layout::charWidth, 512) << line.text.toStdString();

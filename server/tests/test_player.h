@@ -10,14 +10,12 @@
 #include <QSet>
 
 // Test support: a player at a client, driving a session directly.
-struct TestPlayer
-{
+struct TestPlayer {
     explicit TestPlayer(Realm& realm, quint64 seed = 1)
         : session(realm, seed, [this](const QByteArray& bytes) {
               stream += bytes;
               view.feed(bytes);
-          })
-    {
+          }) {
         session.start();
     }
 
@@ -25,51 +23,41 @@ struct TestPlayer
 
     // As the client sends text: letters by their key, upper case with Shift,
     // everything else by its character code.
-    void type(const QString& text)
-    {
+    void type(const QString& text) {
         for (QChar c : text) {
-            if (c >= 'A' && c <= 'Z')
-                press(c.unicode(), 1);
-            else
-                press(c.toUpper().unicode(), 0);
+            if (c >= 'A' && c <= 'Z') press(c.unicode(), 1);
+            else press(c.toUpper().unicode(), 0);
         }
     }
 
-    void enter(const QString& line)
-    {
+    void enter(const QString& line) {
         type(line);
         press(Vk::Enter);
     }
 
-    void listKey(int code, int mask = 0)
-    {
+    void listKey(int code, int mask = 0) {
         press(Vk::F7);
         press(code, mask);
     }
 
-    bool hasMessage(const QString& part) const
-    {
+    bool hasMessage(const QString& part) const {
         for (const auto& row : view.messages) {
-            if (row.line.contains(part) || row.text.contains(part))
-                return true;
+            if (row.line.contains(part) || row.text.contains(part)) return true;
         }
         return false;
     }
 
     // Walks by the shortest way (ignoring creatures) towards the cell; stops
     // there, when a fight starts, or after `limit` steps.
-    void walkTo(const Place& target, int limit = 200)
-    {
+    void walkTo(const Place& target, int limit = 200) {
         for (int i = 0; i < limit && !session.isFighting() && !(session.place() == target); ++i) {
             const int key = firstStepTowards(target);
-            if (key == 0)
-                return;
+            if (key == 0) return;
             press(key);
         }
     }
 
-    int firstStepTowards(const Place& target) const
-    {
+    int firstStepTowards(const Place& target) const {
         const QList<QPair<QPoint, int>> moves = {
             {{1, 0}, Vk::Right}, {{-1, 0}, Vk::Left}, {{0, 1}, Vk::Down}, {{0, -1}, Vk::Up}};
         auto id = [](const Place& p) { return p.area * 10000 + p.cell.y() * 100 + p.cell.x(); };
@@ -83,8 +71,7 @@ struct TestPlayer
         }
         while (!queue.isEmpty()) {
             const auto [place, key] = queue.dequeue();
-            if (place == target)
-                return key;
+            if (place == target) return key;
             for (const auto& move : moves) {
                 const auto next = World::step(place, move.first);
                 if (next && !seen.contains(id(*next))) {

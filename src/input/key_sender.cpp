@@ -44,10 +44,8 @@ void KeySender::perform(Step& step, double now) {
     }
     // Whether a gap follows is decided by the box as it is at the write.
     Handler& handler = handlers_.back();
-    if (step.paced && box_.visible)
-        handler.lastPacedWrite = now;
-    else
-        handler.lastPacedWrite.reset();
+    if (step.paced && box_.visible) handler.lastPacedWrite = now;
+    else handler.lastPacedWrite.reset();
     write_(step.bytes);
 }
 

@@ -41,8 +41,8 @@ void Keyboard::formKeyDown(int16_t key, int16_t mask) {
 void Keyboard::boxKeyDown(int16_t key) {
     if (key != vkey::Up && key != vkey::Down) return;
     auto& g = d_.box.geometry;
-    const long long moved = key == vkey::Up ? static_cast<long long>(g.top) - g.height
-                                          : static_cast<long long>(g.top) + g.height;
+    const long long moved =
+        key == vkey::Up ? static_cast<long long>(g.top) - g.height : static_cast<long long>(g.top) + g.height;
     // No bounds on purpose; only the integer's own range.
     g.top = static_cast<int>(std::clamp<long long>(moved, INT_MIN, INT_MAX));
     d_.box.touch();

@@ -4,8 +4,8 @@
 // character handler sees. Keys are named by where they sit on a US keyboard:
 // a shifted symbol is the key it is typed on, with the Shift bit.
 
-#include <Qt>
 #include <QString>
+#include <Qt>
 #include <cstdint>
 #include <optional>
 #include <span>

@@ -11,7 +11,7 @@ namespace quorlak {
 namespace {
 
 constexpr std::array<const char*, PanelActions::kTabCount> kTabCaptions = {"items",   "status", "Spells",
-                                                                            "company", "area",   "everyone"};
+                                                                           "company", "area",   "everyone"};
 
 constexpr int kMaxByte = std::numeric_limits<uint8_t>::max();
 

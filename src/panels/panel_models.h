@@ -51,10 +51,10 @@ struct ItemGridModel : Revisioned {
 };
 
 struct MessageRow {
-    std::string line;  // column 0: the whole message as read
-    std::string kind;  // column 1
-    std::string name;  // column 2
-    std::string text;  // column 3
+    std::string line;           // column 0: the whole message as read
+    std::string kind;           // column 1
+    std::string name;           // column 2
+    std::string text;           // column 3
     std::optional<QRgb> color;  // message cell colour, if set
 };
 
@@ -81,14 +81,14 @@ struct TabStripModel : Revisioned {
     bool visible = true;
     Geometry geometry{184, 424, 337, 25};
     bool front = false;  // lies above the item grid (it starts beneath it)
-    int selected = 1;   // 1..6
+    int selected = 1;    // 1..6
 };
 
 struct TextBoxModel : Revisioned {
     bool visible = false;
     Geometry geometry{128, 136, 81, 18};
-    int maxlength = 0;   // 0 = no limit
-    std::string text;    // Windows-1252 bytes
+    int maxlength = 0;  // 0 = no limit
+    std::string text;   // Windows-1252 bytes
     bool focused = false;
 };
 

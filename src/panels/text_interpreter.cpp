@@ -7,12 +7,12 @@ namespace quorlak {
 bool TextInterpreter::pretext(std::string& text) {
     if (!d_.state.cdseen) return true;
     switch (classifyLine(lineHeight(d_.canvas.currentY), d_.canvas.currentX)) {
-    case ScreenRegion::MessageBand: return messageBand(text);
-    case ScreenRegion::PlayerBand: return playerBand(text);
-    case ScreenRegion::StatusColumn: return statusColumn(text);
-    case ScreenRegion::ListColumn: return listColumn(text);
-    case ScreenRegion::EncounterBand: return encounterBand(text);
-    case ScreenRegion::TopBand: return topBand(text);
+        case ScreenRegion::MessageBand: return messageBand(text);
+        case ScreenRegion::PlayerBand: return playerBand(text);
+        case ScreenRegion::StatusColumn: return statusColumn(text);
+        case ScreenRegion::ListColumn: return listColumn(text);
+        case ScreenRegion::EncounterBand: return encounterBand(text);
+        case ScreenRegion::TopBand: return topBand(text);
     }
     return true;
 }

@@ -55,12 +55,8 @@ void appendShortest(std::string& out, T value) {
 
 }  // namespace
 
-void appendJsonNumber(std::string& out, double value) {
-    appendShortest(out, value);
-}
-void appendJsonNumber(std::string& out, float value) {
-    appendShortest(out, value);
-}
+void appendJsonNumber(std::string& out, double value) { appendShortest(out, value); }
+void appendJsonNumber(std::string& out, float value) { appendShortest(out, value); }
 
 void appendJsonInt(std::string& out, int64_t value) {
     char buf[24];

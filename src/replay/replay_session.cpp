@@ -42,17 +42,11 @@ bool ReplaySession::run(const ScriptEvent& event, std::string& error) {
             receiveFile(std::move(*bytes));
             return true;
         }
-        case Kind::Advance:
-            advance(event.ms);
-            return true;
+        case Kind::Advance: advance(event.ms); return true;
         // The socket and the clipboard belong to the platform: they change at
         // once, even while a pause holds the window.
-        case Kind::Connection:
-            core_.setConnected(event.open);
-            break;
-        case Kind::Clipboard:
-            host_.setClipboard(event.bytes);
-            return true;
+        case Kind::Connection: core_.setConnected(event.open); break;
+        case Kind::Clipboard: host_.setClipboard(event.bytes); return true;
         default:
             // A key press reports its own modifiers to whatever it posts.
             if (event.kind == Kind::KeyDown) host_.setHeldModifiers(static_cast<uint16_t>(event.mask));
@@ -72,15 +66,9 @@ void ReplaySession::callCore(const ScriptEvent& event) {
             core_.keyDown(event.vk, event.mask);
             if (event.ch) core_.keyPress(*event.ch);
             break;
-        case Kind::Char:
-            core_.keyPress(event.ch.value_or(0));
-            break;
-        case Kind::SetText:
-            core_.setBoxText(event.bytes);
-            break;
-        case Kind::Menu:
-            core_.menu(event.menu);
-            break;
+        case Kind::Char: core_.keyPress(event.ch.value_or(0)); break;
+        case Kind::SetText: core_.setBoxText(event.bytes); break;
+        case Kind::Menu: core_.menu(event.menu); break;
         // A click on a panel gives it the keyboard first, as the platform does.
         case Kind::MouseDownItems:
             core_.focusEntered(FocusHolder::ItemGrid);
@@ -98,35 +86,22 @@ void ReplaySession::callCore(const ScriptEvent& event) {
             core_.focusEntered(FocusHolder::MessageGrid);
             core_.selectMessage(event.row);
             break;
-        case Kind::ScrollItems:
-            core_.scrollItems(static_cast<int>(event.row));
-            break;
+        case Kind::ScrollItems: core_.scrollItems(static_cast<int>(event.row)); break;
         case Kind::Tab:
             core_.focusEntered(FocusHolder::TabStrip);
             core_.tab(static_cast<int>(event.row));
             break;
-        case Kind::MouseMoveForm:
-            core_.mouseMoveForm();
-            break;
-        case Kind::MouseMoveItems:
-            core_.mouseMoveItems(event.y);
-            break;
-        case Kind::DoubleClick:
-            core_.doubleClick();
-            break;
-        case Kind::Resize:
-            core_.resize(event.width, event.height);
-            break;
-        case Kind::BroadcastIn:
-            core_.broadcastIn(event.vk);
-            break;
+        case Kind::MouseMoveForm: core_.mouseMoveForm(); break;
+        case Kind::MouseMoveItems: core_.mouseMoveItems(event.y); break;
+        case Kind::DoubleClick: core_.doubleClick(); break;
+        case Kind::Resize: core_.resize(event.width, event.height); break;
+        case Kind::BroadcastIn: core_.broadcastIn(event.vk); break;
         // Not window events: run() handles these itself.
         case Kind::Recv:
         case Kind::RecvFile:
         case Kind::Advance:
         case Kind::Connection:
-        case Kind::Clipboard:
-            break;
+        case Kind::Clipboard: break;
     }
 }
 

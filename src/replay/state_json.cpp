@@ -110,10 +110,8 @@ void writeItems(JsonOut& j, const ItemGridModel& g) {
         j.key();
         j.open('{');
         // The small box mark is the one character outside the byte range.
-        if (r.mark == kBullet)
-            j.key("mark") += "\"\\u2022\"";
-        else
-            j.text("mark", r.mark);
+        if (r.mark == kBullet) j.key("mark") += "\"\\u2022\"";
+        else j.text("mark", r.mark);
         j.text("text", r.text);
         j.boolean("bold", r.bold);
         j.boolean("italic", r.italic);
@@ -137,10 +135,8 @@ void writeMessages(JsonOut& j, const MessageGridModel& g) {
         j.text("kind", r.kind);
         j.text("name", r.name);
         j.text("text", r.text);
-        if (r.color)
-            j.colour("color", *r.color);
-        else
-            j.key("color") += "null";
+        if (r.color) j.colour("color", *r.color);
+        else j.key("color") += "null";
         j.close('}');
     }
     j.close(']');

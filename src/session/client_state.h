@@ -27,11 +27,11 @@ struct ClientState {
     std::string rxtail;      // unfinished record of the last chunk
     bool cdseen = false;     // the game screen has begun
     int32_t expnow = 0;
-    int32_t expstart = 0;    // 0 = no baseline
+    int32_t expstart = 0;  // 0 = no baseline
     bool logging = false;
     int16_t gaugenow = 0;
     int16_t gaugemax = 0;
-    int16_t boxleft = 0;     // text entry box corner; both 0 while hidden
+    int16_t boxleft = 0;  // text entry box corner; both 0 while hidden
     int16_t boxtop = 0;
     int16_t boxlen = 0;
     bool textboxmode = false;

@@ -7,10 +7,10 @@ namespace quorlak {
 
 const std::array<std::string_view, Pictures::kCount + 1>& Pictures::names() {
     static const std::array<std::string_view, kCount + 1> table{
-        "",       "bear",     "blob",      "ghost",  "gargoyle", "bluedragon", "fire elemental",
-        "wizard", "giant",    "thief",     "goblin", "spider",   "lizard",     "skeleton",
-        "fighter", "merman",  "",          "",       "",         "",           "Treasure-chest-closed",
-        "water",  "skull&bones", "peace"};
+        "",        "bear",        "blob",  "ghost",  "gargoyle", "bluedragon", "fire elemental",
+        "wizard",  "giant",       "thief", "goblin", "spider",   "lizard",     "skeleton",
+        "fighter", "merman",      "",      "",       "",         "",           "Treasure-chest-closed",
+        "water",   "skull&bones", "peace"};
     return table;
 }
 

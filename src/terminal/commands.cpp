@@ -28,7 +28,6 @@ constexpr int kLogPictureSize = 32;
 constexpr int kTextRaise = 5;  // a text line's top lies this far above the current point
 constexpr int kTextCellHeight = 16;
 
-
 }  // namespace
 
 void TerminalCommands::run(const Record& record) {

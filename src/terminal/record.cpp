@@ -8,10 +8,22 @@ namespace {
 
 // Compared in this order; the first match wins.
 constexpr std::array<std::pair<std::string_view, RecordCode>, 17> kCodes{{
-    {"cs", RecordCode::cs}, {"pz", RecordCode::pz}, {"pv", RecordCode::pv}, {"lc", RecordCode::lc},
-    {"ps", RecordCode::ps}, {"ln", RecordCode::ln}, {"bx", RecordCode::bx}, {"fx", RecordCode::fx},
-    {"cr", RecordCode::cr}, {"ce", RecordCode::ce}, {"pt", RecordCode::pt}, {"po", RecordCode::po},
-    {"cl", RecordCode::cl}, {"bs", RecordCode::bs}, {"cu", RecordCode::cu}, {"cd", RecordCode::cd},
+    {"cs", RecordCode::cs},
+    {"pz", RecordCode::pz},
+    {"pv", RecordCode::pv},
+    {"lc", RecordCode::lc},
+    {"ps", RecordCode::ps},
+    {"ln", RecordCode::ln},
+    {"bx", RecordCode::bx},
+    {"fx", RecordCode::fx},
+    {"cr", RecordCode::cr},
+    {"ce", RecordCode::ce},
+    {"pt", RecordCode::pt},
+    {"po", RecordCode::po},
+    {"cl", RecordCode::cl},
+    {"bs", RecordCode::bs},
+    {"cu", RecordCode::cu},
+    {"cd", RecordCode::cd},
     {"cw", RecordCode::cw},
 }};
 

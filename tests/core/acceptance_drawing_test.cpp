@@ -120,7 +120,9 @@ TEST_F(SlotAcceptance, SlotIsChosenByTheLinesFirstPoint) {
     const struct {
         std::string line;
         int slot;
-    } cases[] = {{box(99, 135, 10, 135), 1}, {box(99, 136, 10, 123), 2}, {box(100, 123, 300, 145), 3},
+    } cases[] = {{box(99, 135, 10, 135), 1},
+                 {box(99, 136, 10, 123), 2},
+                 {box(100, 123, 300, 145), 3},
                  {box(250, 145, 300, 130), 4}};
     for (const auto& c : cases) {
         for (int k = 1; k <= 4; ++k) recv(textAt(40 + 100 * (k - 1), 100, std::to_string(k) + " bat"));
@@ -163,7 +165,7 @@ TEST_F(DrawingAcceptance, SmallBoxLowDownMarksTheLastListLineInsteadOfDrawing) {
     EXPECT_EQ(bytesOf(row["text"]), " 5.Sword");
     for (int i : {3, 5}) EXPECT_EQ(bytesOf(items["rows"].toArray()[i].toObject()["mark"]), "") << i;
 
-    recv(rec("fx", box(300, 150, 310, 158)));  // high up: an ordinary filled box
+    recv(rec("fx", box(300, 150, 310, 158)));          // high up: an ordinary filled box
     EXPECT_TRUE(allOf(0x00ffff, 300, 150, 310, 158));  // in the list's cyan
 }
 
@@ -255,7 +257,7 @@ TEST_F(DrawingAcceptance, OverprintClearsItsCellsThenPrints) {
 
 TEST_F(DrawingAcceptance, OverprintOverTheBoxHidesIt) {
     textboxMode();
-    recv(rec("cu", box(94, 200, 5, 0)));  // box corner (110, 200)
+    recv(rec("cu", box(94, 200, 5, 0)));                      // box corner (110, 200)
     recv(rec("lc", point(110, 200)) + rec("po", "'abcde'"));  // left edge: exclusive
     recv(rec("lc", point(100, 187)) + rec("po", "'abcde'"));  // last row: exclusive
     EXPECT_TRUE(textbox()["visible"].toBool());

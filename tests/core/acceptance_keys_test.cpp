@@ -85,8 +85,8 @@ TEST_F(KeysAcceptance, KeyItemsCarryCodeAndMaskWithTheirBlanks) {
     const struct {
         int vk, mask;
         const char* item;
-    } cases[] = {{65, 0, " 65, 0"},  {65, 1, " 65, 1"}, {118, 0, " 118, 0"}, {74, 2, " 74, 2"}, {112, 0, " 112, 0"},
-                 {13, 1, " 13, 1"},  {27, 0, " 27, 0"}, {65, 7, " 65, 7"},   {73, 3, " 73, 3"}};  // Ctrl+Shift+I too
+    } cases[] = {{65, 0, " 65, 0"}, {65, 1, " 65, 1"}, {118, 0, " 118, 0"}, {74, 2, " 74, 2"}, {112, 0, " 112, 0"},
+                 {13, 1, " 13, 1"}, {27, 0, " 27, 0"}, {65, 7, " 65, 7"},   {73, 3, " 73, 3"}};  // Ctrl+Shift+I too
     Writes expected;
     for (const auto& c : cases) {
         key(c.vk, c.mask);

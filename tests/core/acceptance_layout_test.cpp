@@ -73,8 +73,8 @@ protected:
     }
     // An input field whose arrow stands at (ax, ay): the record gives the point 10 above.
     void field(int ax, int ay, int length) {
-        recv(rec("cu", "(" + std::to_string(ax) + "," + std::to_string(ay - 10) + ")-(" + std::to_string(length) +
-                           ",0)"));
+        recv(rec("cu",
+                 "(" + std::to_string(ax) + "," + std::to_string(ay - 10) + ")-(" + std::to_string(length) + ",0)"));
     }
 };
 
@@ -191,9 +191,8 @@ TEST_F(LayoutAcceptance, ArrowheadMarksTheFieldAndTheBoxMovesBesideIt) {
     // The arrowhead, 7 wide and 11 tall, as offsets from (100, 50): the tip at
     // (6, -5), the back edge at column 0 with a notch meeting at (3, -5).
     const std::set<std::pair<int, int>> arrowhead{
-        {0, 0},  {1, 0},   {2, -1},  {3, -2},  {4, -3}, {5, -4},  {6, -5},  {5, -6},
-        {4, -7}, {3, -8},  {2, -9},  {1, -10}, {0, -10}, {0, -1}, {0, -9},  {0, -2},
-        {1, -3}, {2, -4},  {3, -5},  {0, -8},  {1, -7},  {2, -6}};
+        {0, 0},   {1, 0},   {2, -1}, {3, -2}, {4, -3}, {5, -4}, {6, -5}, {5, -6}, {4, -7}, {3, -8}, {2, -9},
+        {1, -10}, {0, -10}, {0, -1}, {0, -9}, {0, -2}, {1, -3}, {2, -4}, {3, -5}, {0, -8}, {1, -7}, {2, -6}};
     for (int dy = -12; dy <= 2; ++dy)
         for (int dx = -2; dx <= 8; ++dx)
             EXPECT_EQ(pixel(100 + dx, 50 + dy), arrowhead.count({dx, dy}) ? kOrange : 0u) << dx << "," << dy;

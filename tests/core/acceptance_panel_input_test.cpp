@@ -111,9 +111,9 @@ TEST_F(PanelInput, SelectionAnswersOnlyAnOpenPrompt) {
 }
 
 TEST_F(PanelInput, ClickOnAPanelTakesTheKeyboardFromTheBox) {
-    for (const char* click : {R"({"select": "griditems", "row": 3})", R"({"select": "gridmess", "row": 0})",
-                              R"({"tab": 1})", R"({"mousedown": "TabStrip1", "button": 1})",
-                              R"({"mousedown": "griditems", "button": 1, "y": 10})"}) {
+    for (const char* click :
+         {R"({"select": "griditems", "row": 3})", R"({"select": "gridmess", "row": 0})", R"({"tab": 1})",
+          R"({"mousedown": "TabStrip1", "button": 1})", R"({"mousedown": "griditems", "button": 1, "y": 10})"}) {
         recv(rec("cs"));
         openPrompt();  // the box opens focused at top 300
         ASSERT_TRUE(object("txtbox")["focused"].toBool());

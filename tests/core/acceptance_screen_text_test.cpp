@@ -249,9 +249,9 @@ TEST_F(ScreenText, RepeatCheckLooksFourRowsBack) {
 
 TEST_F(ScreenText, RowsByKindOfLine) {
     const std::string treasure = std::string(23, ' ') + "a golden ring";
-    for (const std::string& line : {talk('P', "ann", "psst"), talk('R', "bob", "hi"), talk('X', "cy", "hm"),
-                                    std::string("'quoted words"), std::string("Xno blank second"), treasure,
-                                    std::string(10, ' ')})
+    for (const std::string& line :
+         {talk('P', "ann", "psst"), talk('R', "bob", "hi"), talk('X', "cy", "hm"), std::string("'quoted words"),
+          std::string("Xno blank second"), treasure, std::string(10, ' ')})
         recv(textAt(0, kMessageY, "-" + line));
     const auto rows = messageRows();
     ASSERT_EQ(rows.size(), 7);

@@ -41,9 +41,9 @@ TEST_F(Acceptance, EveryVariableStartsFromItsInitialValueWithDelayOn) {
     EXPECT_TRUE(s["delaymode"].toBool());
     for (const char* flag : {"cdseen", "logging", "textboxmode", "frozen", "scrolling"})
         EXPECT_FALSE(s[flag].toBool()) << flag;
-    for (const char* number : {"expnow", "expstart", "gaugenow", "gaugemax", "boxleft", "boxtop", "boxlen",
-                               "itemsexpected", "itemnum", "itempick", "xchgitem", "itemsheight", "lasttoprow",
-                               "lastusers", "beeps"})
+    for (const char* number :
+         {"expnow", "expstart", "gaugenow", "gaugemax", "boxleft", "boxtop", "boxlen", "itemsexpected", "itemnum",
+          "itempick", "xchgitem", "itemsheight", "lasttoprow", "lastusers", "beeps"})
         EXPECT_EQ(s[number].toInt(-1), 0) << number;
     EXPECT_EQ(bytesOf(s["rxtail"]), "");
     for (int i = 0; i <= 4; ++i) {

@@ -43,7 +43,9 @@ TEST_F(StreamAcceptance, TailGrowsAcrossChunksWithoutSeparators) {
     recv("c(4");
     recv("0,5");
     EXPECT_EQ(rxtail(), "lc(40,5");
-    recv("0)\x1f" "lc(6,");
+    recv(
+        "0)\x1f"
+        "lc(6,");
     expectPoint(40, 50, "joined record");
     EXPECT_EQ(rxtail(), "lc(6,");
 }
@@ -54,7 +56,10 @@ TEST_F(StreamAcceptance, OneBlankThenOneCarriageReturnAreTrimmed) {
     EXPECT_EQ(pixel(300, 300), 0u);
 
     drawMarkAt(300, 300);
-    recv("\r cs\x1f" "  cs\x1f" "\r\rcs\x1f");  // the code becomes " c" or "\rc": ignored
+    recv(
+        "\r cs\x1f"
+        "  cs\x1f"
+        "\r\rcs\x1f");  // the code becomes " c" or "\rc": ignored
     EXPECT_EQ(pixel(300, 300), kOrange);
     recv("\rcs\x1f");
     EXPECT_EQ(pixel(300, 300), 0u);
@@ -74,11 +79,10 @@ TEST_F(StreamAcceptance, EmptyShortIgnoredAndUnknownRecordsDoNothing) {
 }
 
 TEST_F(StreamAcceptance, HoweverTheStreamIsCutTheResultIsTheSame) {
-    const std::string stream = rec("cd", "01|") + rec("lc", "(40,60)") + rec("pt", "'Hello'") +
-                               rec("ln", "(10,300)-(200,310)") + rec("bx", "20,20,60,50") +
-                               rec("fx", "(100,400)-(140,420)") + rec("ce", "(300,100),25") +
-                               rec("cu", "(60,250)-(8,0)") + rec("po", "\"abc\"") + " \r" + rec("ps", "(5,5)") +
-                               "lc(7,";
+    const std::string stream =
+        rec("cd", "01|") + rec("lc", "(40,60)") + rec("pt", "'Hello'") + rec("ln", "(10,300)-(200,310)") +
+        rec("bx", "20,20,60,50") + rec("fx", "(100,400)-(140,420)") + rec("ce", "(300,100),25") +
+        rec("cu", "(60,250)-(8,0)") + rec("po", "\"abc\"") + " \r" + rec("ps", "(5,5)") + "lc(7,";
     ReplayRig whole;
     whole.recv(stream);
     for (size_t size : {1, 2, 3, 7}) {
@@ -192,8 +196,7 @@ TEST_F(StreamAcceptance, MinusSeparatesSoNoCoordinateIsNegative) {
 TEST_F(StreamAcceptance, ArgumentsWithoutAPointOrOutOfRangeAreIgnored) {
     recv(rec("lc", "(30,40)"));
     const QImage before = picture();
-    recv(rec("lc", "(5)") + rec("lc", "") + rec("ps", "(40000,1)") + rec("ln", "(1,1)-(1,99999)") +
-         rec("ce", "12"));
+    recv(rec("lc", "(5)") + rec("lc", "") + rec("ps", "(40000,1)") + rec("ln", "(1,1)-(1,99999)") + rec("ce", "12"));
     expectPoint(30, 40, "ignored");
     EXPECT_EQ(picture(), before);
 }

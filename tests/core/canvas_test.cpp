@@ -145,7 +145,7 @@ TEST_F(CanvasTest, TextGoesInEightUnitCellsOnATransparentBackground) {
     EXPECT_GT(count(kWhite, 48, 60, 55, 76), 0);
     EXPECT_EQ(count(kWhite, 56, 60, 63, 76), 0);  // the blank
     EXPECT_GT(count(kWhite, 64, 60, 71, 76), 0);
-    EXPECT_EQ(count(kWhite, 0, 0, 511, 55), 0);  // nothing well above the cell top
+    EXPECT_EQ(count(kWhite, 0, 0, 511, 55), 0);     // nothing well above the cell top
     EXPECT_GT(count(kBlueish, 40, 60, 71, 76), 0);  // the background shows between strokes
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) ASSERT_TRUE(px(x, y) == kWhite || px(x, y) == kBlueish);  // no blending

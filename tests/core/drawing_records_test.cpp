@@ -15,7 +15,14 @@ using DrawingRecords = DisplayRig;
 
 TEST_F(DrawingRecords, ArgumentsGetcoordsRejectsAreIgnored) {
     state.textboxmode = true;
-    feed("lc(30,40)\x1f" "lc(5)\x1f" "ps(99999,1)\x1f" "fx7\x1f" "cr\x1f" "ce5\x1f" "cu(7)");
+    feed(
+        "lc(30,40)\x1f"
+        "lc(5)\x1f"
+        "ps(99999,1)\x1f"
+        "fx7\x1f"
+        "cr\x1f"
+        "ce5\x1f"
+        "cu(7)");
     EXPECT_EQ(canvas.currentX, 30);
     EXPECT_EQ(canvas.currentY, 40);
     EXPECT_EQ(countAll(kOrangeFore), 0);
@@ -67,7 +74,9 @@ TEST(DrawingRecordsThroughCore, ReceivedChunksDrawAndReportDamage) {
     ClientCore core(globals, host, clock);
     core.load(Pictures{}, QFont());
     core.canvas().takeDamage();
-    core.receive("fx(10,20)-(30,40)\x1f" "bx(100,100)-(110,110)\x1f");
+    core.receive(
+        "fx(10,20)-(30,40)\x1f"
+        "bx(100,100)-(110,110)\x1f");
     EXPECT_EQ(core.canvas().image().pixel(30, 40), kOrangeFore);
     EXPECT_EQ(core.canvas().image().pixel(110, 105), kOrangeFore);
     const QRect damage = core.canvas().takeDamage();

@@ -55,7 +55,7 @@ TEST_F(InterpreterTest, WarningWhenUsersRiseFromOne) {
         {{"0 users", "2 users"}, 0},
         {{"1 user", "300 users", "2 users"}, 1},  // a count beyond a byte is skipped
         {{"1 user", "-1 users", "2 users"}, 1},
-        {{"1 user", "2users"}, 0},                // no blank before the word
+        {{"1 user", "2users"}, 0},  // no blank before the word
     };
     for (const Case& c : cases) {
         state.lastusers = 0;

@@ -57,7 +57,11 @@ TEST(Framer, ChunkOfOneSeparatorRunsThePendingRecord) {
 }
 
 TEST(Framer, EveryChunkingGivesTheSameRecords) {
-    const std::string stream = "cs\x1f lc(1,2)\x1f\x1f\rpt'a b'\x1fzz\x1f" "cw5\x1f" "bx1,2,3,4\x1f" "end";
+    const std::string stream =
+        "cs\x1f lc(1,2)\x1f\x1f\rpt'a b'\x1fzz\x1f"
+        "cw5\x1f"
+        "bx1,2,3,4\x1f"
+        "end";
     std::string tail1;
     StreamFramer whole(tail1);
     Recorder one;
@@ -130,7 +134,10 @@ TEST(Framer, HoldOnTheFirstRecordThatJoinsTheTail) {
     Recorder rec;
     rec.holdOn = "pz:9";
     framer.feed("p", rec);
-    framer.feed("z9\x1f" "cs\x1f", rec);
+    framer.feed(
+        "z9\x1f"
+        "cs\x1f",
+        rec);
     EXPECT_TRUE(framer.holding());
     framer.resume(rec);
     EXPECT_EQ(complete(rec.records), Strings({"pz:9", "cs:"}));
@@ -165,7 +172,10 @@ TEST(Framer, OversizedTailInsideOneChunkIsDropped) {
     std::string chunk = "cs\x1f" + std::string(StreamFramer::kMaxTail + 10, 'q');
     framer.feed(chunk, rec);
     EXPECT_TRUE(tail.empty());
-    framer.feed("more\x1f" "cs\x1f", rec);
+    framer.feed(
+        "more\x1f"
+        "cs\x1f",
+        rec);
     EXPECT_EQ(complete(rec.records), Strings({"cs:", "cs:"}));
 }
 
@@ -174,7 +184,10 @@ TEST(Framer, RestartForgetsTheUnfinishedAndTheHeldRecords) {
     StreamFramer framer(tail);
     Recorder rec;
     rec.holdOn = "pz:5";
-    framer.feed("pz5\x1f" "cs\x1flc(1,", rec);
+    framer.feed(
+        "pz5\x1f"
+        "cs\x1flc(1,",
+        rec);
     framer.restart();
     EXPECT_TRUE(tail.empty());
     EXPECT_FALSE(framer.holding());

@@ -30,7 +30,7 @@ TEST(UpperCp1252, EveryByteOfTheCodePage) {
         int upper = c;
         if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) upper = c - 0x20;
         if (c == 0x9A || c == 0x9C || c == 0x9E) upper = c - 0x10;  // š œ ž
-        if (c == 0xFF) upper = 0x9F;                                  // ÿ
+        if (c == 0xFF) upper = 0x9F;                                // ÿ
         EXPECT_EQ(upperCp1252(static_cast<uint8_t>(c)), upper) << c;
     }
     // No upper case of their own: ÷ µ ß.

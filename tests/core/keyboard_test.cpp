@@ -33,7 +33,7 @@ protected:
     int restarts = 0;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
     Keyboard keyboard{{state, sender, box, menus, log, host, [this] { ++restarts; },
-                        [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
+                       [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
 };
 
 }  // namespace

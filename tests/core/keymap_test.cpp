@@ -91,19 +91,19 @@ TEST(KeyMap, NumericKeypad) {
 
 TEST(KeyMap, PunctuationKeysOfAUsKeyboard) {
     const std::pair<int, int16_t> keys[] = {
-        {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187},       {Qt::Key_Comma, 188},      {Qt::Key_Minus, 189},
-        {Qt::Key_Period, 190},    {Qt::Key_Slash, 191},       {Qt::Key_QuoteLeft, 192},  {Qt::Key_BracketLeft, 219},
+        {Qt::Key_Semicolon, 186}, {Qt::Key_Equal, 187},        {Qt::Key_Comma, 188},     {Qt::Key_Minus, 189},
+        {Qt::Key_Period, 190},    {Qt::Key_Slash, 191},        {Qt::Key_QuoteLeft, 192}, {Qt::Key_BracketLeft, 219},
         {Qt::Key_Backslash, 220}, {Qt::Key_BracketRight, 221}, {Qt::Key_Apostrophe, 222}};
     for (const auto& [qt, vk] : keys) EXPECT_EQ(vkOf(qt), key(vk)) << qt;
 }
 
 TEST(KeyMap, ShiftedSymbolsAreTheKeyTheyAreTypedOn) {
     const std::pair<int, int16_t> keys[] = {
-        {Qt::Key_AsciiTilde, 192}, {Qt::Key_Colon, 186},     {Qt::Key_Exclam, 49},       {Qt::Key_At, 50},
-        {Qt::Key_NumberSign, 51},  {Qt::Key_Dollar, 52},     {Qt::Key_Percent, 53},      {Qt::Key_AsciiCircum, 54},
-        {Qt::Key_Ampersand, 55},   {Qt::Key_Asterisk, 56},   {Qt::Key_ParenLeft, 57},    {Qt::Key_ParenRight, 48},
-        {Qt::Key_Underscore, 189}, {Qt::Key_Plus, 187},      {Qt::Key_BraceLeft, 219},   {Qt::Key_BraceRight, 221},
-        {Qt::Key_Bar, 220},        {Qt::Key_QuoteDbl, 222},  {Qt::Key_Less, 188},        {Qt::Key_Greater, 190},
+        {Qt::Key_AsciiTilde, 192}, {Qt::Key_Colon, 186},    {Qt::Key_Exclam, 49},     {Qt::Key_At, 50},
+        {Qt::Key_NumberSign, 51},  {Qt::Key_Dollar, 52},    {Qt::Key_Percent, 53},    {Qt::Key_AsciiCircum, 54},
+        {Qt::Key_Ampersand, 55},   {Qt::Key_Asterisk, 56},  {Qt::Key_ParenLeft, 57},  {Qt::Key_ParenRight, 48},
+        {Qt::Key_Underscore, 189}, {Qt::Key_Plus, 187},     {Qt::Key_BraceLeft, 219}, {Qt::Key_BraceRight, 221},
+        {Qt::Key_Bar, 220},        {Qt::Key_QuoteDbl, 222}, {Qt::Key_Less, 188},      {Qt::Key_Greater, 190},
         {Qt::Key_Question, 191}};
     for (const auto& [qt, vk] : keys) EXPECT_EQ(vkOf(qt, kShift), key(vk, 1)) << qt;
 }
@@ -125,7 +125,8 @@ TEST(CharacterCode, TypedTextAsItsCodePageByte) {
     EXPECT_EQ(characterCodeFor(Qt::Key_5, kPad, "5"), 53);
     EXPECT_EQ(characterCodeFor(Qt::Key_Eacute, kNone, QStringLiteral("\u00e9")), 233);
     EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QStringLiteral("\u20ac")), 0x80);
-    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QStringLiteral("\u0416")), std::nullopt);  // not in the code page
+    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QStringLiteral("\u0416")),
+              std::nullopt);  // not in the code page
 }
 
 TEST(CharacterCode, ControlCharactersAsWindowsGivesThem) {
@@ -153,9 +154,9 @@ TEST(CharacterCode, KeysThatTypeNothing) {
 TEST(Cp1252, FromUnicode) {
     EXPECT_EQ(cp1252FromUnicode(U'A'), 0x41);
     EXPECT_EQ(cp1252FromUnicode(U'\u00ff'), 0xFF);
-    EXPECT_EQ(cp1252FromUnicode(U'\u0160'), 0x8A);  // Š
-    EXPECT_EQ(cp1252FromUnicode(U'\u0178'), 0x9F);  // Ÿ
-    EXPECT_EQ(cp1252FromUnicode(U'\u2122'), 0x99);  // ™
+    EXPECT_EQ(cp1252FromUnicode(U'\u0160'), 0x8A);          // Š
+    EXPECT_EQ(cp1252FromUnicode(U'\u0178'), 0x9F);          // Ÿ
+    EXPECT_EQ(cp1252FromUnicode(U'\u2122'), 0x99);          // ™
     EXPECT_EQ(cp1252FromUnicode(U'\u0081'), std::nullopt);  // C1 controls have no place
     EXPECT_EQ(cp1252FromUnicode(U'\u0100'), std::nullopt);
     EXPECT_EQ(cp1252FromUnicode(U'\U0001F600'), std::nullopt);

@@ -15,9 +15,7 @@ ReplayOptions parsed(const QStringList& args) {
     return std::holds_alternative<ReplayOptions>(result) ? std::get<ReplayOptions>(result) : ReplayOptions{};
 }
 
-bool refused(const QStringList& args) {
-    return std::holds_alternative<std::string>(parseReplayArgs(args));
-}
+bool refused(const QStringList& args) { return std::holds_alternative<std::string>(parseReplayArgs(args)); }
 
 }  // namespace
 

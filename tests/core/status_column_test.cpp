@@ -50,7 +50,7 @@ TEST_F(InterpreterTest, GaugeWithoutUsableMaximumDrawsNothing) {
     EXPECT_EQ(state.gaugenow, 30);
     EXPECT_EQ(state.gaugemax, 0);
     EXPECT_EQ(canvas.image().pixel(400, 198), kGreen);  // the old bar stays
-    EXPECT_EQ(canvas.currentX, 40);                      // the line prints where it stands
+    EXPECT_EQ(canvas.currentX, 40);                     // the line prints where it stands
 
     feed(40, 204, gaugeLine("12", "99999"));
     feed(40, 204, gaugeLine("40000", "9"));

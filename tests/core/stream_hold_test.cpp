@@ -46,8 +46,8 @@ TEST_F(StreamHold, PauseHoldsTheRestOfTheChunkUntilStrictlyPast) {
 TEST_F(StreamHold, LaterEventsWaitAndRunInOrder) {
     core.receive("pz100\x1f");
     core.receive("lc(1,1)\x1f");
-    core.doubleClick();                // freezes, but only after the chunk before it
-    core.receive("lc(9,9)\x1f");       // arrives frozen: dropped
+    core.doubleClick();           // freezes, but only after the chunk before it
+    core.receive("lc(9,9)\x1f");  // arrives frozen: dropped
     EXPECT_FALSE(core.state().frozen);
     advanceTo(101);
     EXPECT_TRUE(core.state().frozen);
@@ -95,7 +95,9 @@ TEST_F(StreamHold, PausesInARowEachWait) {
 TEST_F(StreamHold, FreezeDropsChunksAndKeepsTheTail) {
     core.receive("lc(7,");
     core.doubleClick();
-    core.receive("8)\x1f" "cs\x1f");
+    core.receive(
+        "8)\x1f"
+        "cs\x1f");
     EXPECT_EQ(core.state().rxtail, "lc(7,");
     core.doubleClick();
     core.receive("9)\x1f");

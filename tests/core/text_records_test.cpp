@@ -31,7 +31,10 @@ std::string defineRecord(const std::string& number, const std::set<std::pair<int
 }
 
 TEST_F(TextRecords, TextShorterThanItsDelimitersIsIgnored) {
-    feed("pt\x1f" "pt\"\x1f" "po\"");
+    feed(
+        "pt\x1f"
+        "pt\"\x1f"
+        "po\"");
     EXPECT_TRUE(filter.seen.empty());
     feed("pt\"\"");
     ASSERT_EQ(filter.seen.size(), 1u);
@@ -43,14 +46,17 @@ TEST_F(TextRecords, EraseFieldWithAbsurdNumbersOnlyClips) {
     state.boxtop = 300;
     state.boxlen = 12;
     canvas.fillBox(0, 0, 511, 511, kWhite);
-    feed("bs1e300\x1f" "bs-1e300\x1f" "bs&HFFFFFFFF");
+    feed(
+        "bs1e300\x1f"
+        "bs-1e300\x1f"
+        "bs&HFFFFFFFF");
     EXPECT_EQ(px(0, 300), kBlack);
 }
 
 TEST_F(TextRecords, DefinitionReadsDigitsOnlyAndPadsShortPatterns) {
     std::string record = defineRecord(" 3", {{2, 1}, {4, 1}}, '1', 'x');
-    record[2 + 3 + 2] = ' ';  // column 3, row 1: a blank reads as 0
-    record.resize(2 + 3 + 16);  // only the first row
+    record[2 + 3 + 2] = ' ';             // column 3, row 1: a blank reads as 0
+    record.resize(2 + 3 + 16);           // only the first row
     feed(defineRecord("03", {{5, 5}}));  // something to overwrite
     feed(record);
     EXPECT_EQ(globals.glyphs[3][2][1], 1);
@@ -67,24 +73,36 @@ TEST_F(TextRecords, UndefinedCharacterNumbersAreIgnored) {
     feed(defineRecord("30", {{1, 1}}));
     EXPECT_TRUE(state.cdseen);
 
-    feed("lc(10,10)\x1f" "cw31\x1f" "cw-4\x1f" "cw0\x1f" "cw99999\x1f" "cwx");
+    feed(
+        "lc(10,10)\x1f"
+        "cw31\x1f"
+        "cw-4\x1f"
+        "cw0\x1f"
+        "cw99999\x1f"
+        "cwx");
     EXPECT_EQ(countAll(kOrangeFore), 0);
     EXPECT_EQ(canvas.currentX, 10);
     feed("cw30");
     EXPECT_EQ(px(11, 11), kOrangeFore);
-    feed("lc(20,20)\x1f" "cw29");  // defined by nobody: blank, and the point stays
+    feed(
+        "lc(20,20)\x1f"
+        "cw29");  // defined by nobody: blank, and the point stays
     EXPECT_EQ(canvas.currentX, 20);
 }
 
 TEST_F(TextRecords, CreaturePictureIs44SquareAndMovesFrom322To300) {
     pictures.img[7] = solidPicture(10, 20, kGreenPic);
-    feed("lc(322,60)\x1f" "cw7");
+    feed(
+        "lc(322,60)\x1f"
+        "cw7");
     EXPECT_TRUE(allOf(kGreenPic, 300, 60, 343, 103));
     EXPECT_EQ(countAll(kGreenPic), 44 * 44);
     EXPECT_EQ(canvas.currentX, 300);
     EXPECT_EQ(canvas.currentY, 60);
 
-    feed("lc(323,200)\x1f" "cw6.5");  // rounds to 6: no picture, so custom character 6
+    feed(
+        "lc(323,200)\x1f"
+        "cw6.5");  // rounds to 6: no picture, so custom character 6
     EXPECT_EQ(countAll(kGreenPic), 44 * 44);
     pictures.img[6] = solidPicture(1, 1, kBluePic);
     feed("cw6.5");

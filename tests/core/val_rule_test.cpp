@@ -39,7 +39,7 @@ TEST(ValRule, ExponentWithEOrD) {
     EXPECT_EQ(valNumber("1E3"), 1000);
     EXPECT_EQ(valNumber("2.5d2"), 250);
     EXPECT_EQ(valNumber("5E-1"), 0.5);
-    EXPECT_EQ(valNumber("7E"), 7);     // exponent without digits is ignored
+    EXPECT_EQ(valNumber("7E"), 7);  // exponent without digits is ignored
     EXPECT_EQ(valNumber("7E+"), 7);
     EXPECT_EQ(valNumber("1 E 2"), 100);
 }
@@ -75,7 +75,7 @@ TEST(Rounding, WidthChecksUseTheRoundedValue) {
     EXPECT_FALSE(toInt16(32767.5).has_value());  // rounds to 32768
     EXPECT_EQ(toInt16(-32768.5), -32768);        // ties to even: -32768
     EXPECT_FALSE(toInt16(-32769).has_value());
-    EXPECT_EQ(toUInt8(255.5), std::nullopt);     // 256
+    EXPECT_EQ(toUInt8(255.5), std::nullopt);  // 256
     EXPECT_EQ(toUInt8(254.5), 254);
     EXPECT_FALSE(toUInt8(-1).has_value());
     EXPECT_EQ(toInt32(2147483647.0), 2147483647);

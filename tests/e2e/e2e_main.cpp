@@ -1,8 +1,8 @@
 // The end-to-end tests run the client and the server as programs of their
 // own; this process only needs Qt's core for processes and files.
 
-#include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

@@ -1,9 +1,9 @@
 #include "session/gui/command_line.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTcpSocket>
-#include <gtest/gtest.h>
 
 #include "session/gui/demo_server.h"
 
@@ -47,8 +47,8 @@ TEST(CommandLine, ChoosesTheModeAndChecksTheAddress) {
     EXPECT_EQ(parse({"--help"}).mode, Mode::Help);
     EXPECT_EQ(parse({"-h"}).exitStatus, 0);
 
-    for (const QStringList& args : {QStringList{"--connect", "game.example:1212"},
-                                    QStringList{"--connect=game.example:1212"}}) {
+    for (const QStringList& args :
+         {QStringList{"--connect", "game.example:1212"}, QStringList{"--connect=game.example:1212"}}) {
         const LaunchOptions o = parse(args);
         ASSERT_EQ(o.mode, Mode::Connect) << o.message.toStdString();
         EXPECT_EQ(o.address.host, QStringLiteral("game.example"));
@@ -68,9 +68,17 @@ TEST(CommandLine, TakesAStateFileBesideEitherMode) {
 
 TEST(CommandLine, UnusableArgumentsAreErrorsWithStatusTwo) {
     const QStringList bad[] = {
-        {"--connect"}, {"--connect", "nohost"}, {"--connect", "host:32768"}, {"--connect", "host:1212.5"},
-        {"--connect", ":1212"}, {"--connect", "a:1", "--demo"}, {"--demo", "--connect", "a:1"},
-        {"--connect", "a:1", "--connect", "b:2"}, {"--bogus"}, {"stray"}, {"--demo", "--state-file"},
+        {"--connect"},
+        {"--connect", "nohost"},
+        {"--connect", "host:32768"},
+        {"--connect", "host:1212.5"},
+        {"--connect", ":1212"},
+        {"--connect", "a:1", "--demo"},
+        {"--demo", "--connect", "a:1"},
+        {"--connect", "a:1", "--connect", "b:2"},
+        {"--bogus"},
+        {"stray"},
+        {"--demo", "--state-file"},
         {"--state-file="},
     };
     for (const QStringList& args : bad) {

@@ -30,7 +30,8 @@ public:
     // A port the player could type (the system's own picks lie above 32767).
     FakeGameServer() {
         for (int tries = 0; tries < 200 && !server_.isListening(); ++tries)
-            server_.listen(QHostAddress::LocalHost, static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768)));
+            server_.listen(QHostAddress::LocalHost,
+                           static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768)));
     }
 
     ServerAddress address() const { return {QStringLiteral("127.0.0.1"), server_.serverPort()}; }

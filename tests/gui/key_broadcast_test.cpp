@@ -2,17 +2,17 @@
 // temporary endpoint directory.
 #include "input/gui/key_broadcast.h"
 
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <functional>
 #include <memory>
@@ -167,9 +167,9 @@ TEST(BroadcastMessage, WireFormRoundTrips) {
 }
 
 TEST(BroadcastMessage, AnythingElseIsRejected) {
-    for (const char* bad : {"KEY 70", "KEY 70\r\n", "key 70\n", "KEY  70\n", "KEY 070\n", "KEY 0\n", "KEY 255\n",
-                            "KEY -70\n", "KEY +7\n", "KEY 7a\n", "KEY \n", "KEY 1234\n", "\n", "", "XKEY 70\n",
-                            "KEY 70\nKEY 79\n"})
+    for (const char* bad :
+         {"KEY 70", "KEY 70\r\n", "key 70\n", "KEY  70\n", "KEY 070\n", "KEY 0\n", "KEY 255\n", "KEY -70\n", "KEY +7\n",
+          "KEY 7a\n", "KEY \n", "KEY 1234\n", "\n", "", "XKEY 70\n", "KEY 70\nKEY 79\n"})
         EXPECT_EQ(KeyBroadcast::parseMessage(bad), std::nullopt) << bad;
 }
 

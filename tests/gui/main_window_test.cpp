@@ -1,11 +1,11 @@
 #include "session/gui/main_window.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "display/gui/display_widget.h"
 #include "gui_test_support.h"
@@ -56,8 +56,7 @@ TEST_F(ConnectedWindow, StartsAsDesignedAndReportsTheConnection) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(512, 512));
     EXPECT_EQ(window->core().window().clientWidth, 512);
     EXPECT_TRUE(window->core().state().delaymode);
-    EXPECT_EQ(menuBarCaptions(*window),
-              QStringList({"&Textbox", "&DELAY", "view &log", "&Connection"}));
+    EXPECT_EQ(menuBarCaptions(*window), QStringList({"&Textbox", "&DELAY", "view &log", "&Connection"}));
     EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
     // The first resize has laid the panels out: the narrow layout.
     EXPECT_EQ(window->itemGrid()->geometry(), QRect(182, 200, 330, 225));
@@ -71,7 +70,9 @@ TEST_F(ConnectedWindow, StartsAsDesignedAndReportsTheConnection) {
 }
 
 TEST_F(ConnectedWindow, DrawsRecordsAndFollowsResizes) {
-    server.send("cs\x1f" "fx(10,10)-(20,20)\x1f");
+    server.send(
+        "cs\x1f"
+        "fx(10,10)-(20,20)\x1f");
     ASSERT_TRUE(waitUntil([this] { return canvasPixel(15, 15) == Canvas::kOrange; }));
     EXPECT_EQ(shownPixel(15, 15), Canvas::kOrange);
     EXPECT_EQ(shownPixel(25, 25), kBlack);
@@ -259,9 +260,8 @@ TEST_F(ConnectedWindow, TheLogWindowOpensFromTheMenuAndClosesWithTheMainWindow) 
 
 TEST_F(ConnectedWindow, SurvivesTheServerClosingAndReconnects) {
     server.dropClient();
-    ASSERT_TRUE(waitUntil([this] {
-        return window->statusLabel()->text() == QStringLiteral("Disconnected from ") + server.shown();
-    }));
+    ASSERT_TRUE(waitUntil(
+        [this] { return window->statusLabel()->text() == QStringLiteral("Disconnected from ") + server.shown(); }));
     EXPECT_FALSE(window->core().connected());
     // Keys while disconnected go nowhere, and nothing fails.
     QTest::keyClick(window.get(), Qt::Key_A);
@@ -291,9 +291,8 @@ TEST(MainWindowConnection, ARefusedConnectionIsShownAndTheWindowStays) {
     const ServerAddress address{QStringLiteral("127.0.0.1"), closedPort};
     MainWindow window(address, MainWindow::Options{dir.path()});
     window.show();
-    ASSERT_TRUE(waitUntil([&] {
-        return window.statusLabel()->text() == QStringLiteral("Connection refused by ") + address.display();
-    }));
+    ASSERT_TRUE(waitUntil(
+        [&] { return window.statusLabel()->text() == QStringLiteral("Connection refused by ") + address.display(); }));
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.core().connected());
 }

@@ -1,9 +1,9 @@
+#include <gtest/gtest.h>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "panels/gui/entry_box.h"
 #include "panels/gui/item_grid_view.h"

@@ -1,5 +1,6 @@
 #include "session/gui/start_dialog.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "session/gui/main_window.h"
@@ -28,10 +28,8 @@ TEST(StartDialog, IsLaidOutAsDesigned) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quorlak client"));
     EXPECT_EQ(dialog.size(), QSize(211, 100));
     const std::tuple<const char*, QRect, QString> controls[] = {
-        {"cmdClient", {64, 56, 97, 33}, "Connect"},
-        {"txtIPAddress", {8, 24, 121, 25}, "localhost"},
-        {"Label1", {16, 8, 105, 17}, "Server address"},
-        {"Label2", {136, 8, 49, 17}, "Port"},
+        {"cmdClient", {64, 56, 97, 33}, "Connect"},     {"txtIPAddress", {8, 24, 121, 25}, "localhost"},
+        {"Label1", {16, 8, 105, 17}, "Server address"}, {"Label2", {136, 8, 49, 17}, "Port"},
         {"txtPort", {136, 24, 65, 25}, "1212"},
     };
     for (const auto& [name, rect, text] : controls) {

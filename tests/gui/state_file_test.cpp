@@ -3,12 +3,12 @@
 
 #include "session/gui/state_file.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "gui_test_support.h"
 #include "replay/replay_host.h"

@@ -1,5 +1,8 @@
 #include "input/gui/key_broadcast.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QLocalServer>
@@ -7,9 +10,6 @@
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTimer>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <memory>
@@ -58,9 +58,7 @@ bool peerIsUs(QLocalSocket* peer) {
 #endif
 }
 
-QString randomHex16() {
-    return QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, u'0');
-}
+QString randomHex16() { return QString::number(QRandomGenerator::system()->generate64(), 16).rightJustified(16, u'0'); }
 
 }  // namespace
 

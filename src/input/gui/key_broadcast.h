@@ -21,9 +21,9 @@ namespace quorlak {
 class KeyBroadcast : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kMaxEndpoints = 64;      // clients reached by one broadcast
-    static constexpr int kMaxOutgoing = 256;      // connects in flight at once
-    static constexpr int kMaxIncoming = 32;       // peers being read at once
+    static constexpr int kMaxEndpoints = 64;  // clients reached by one broadcast
+    static constexpr int kMaxOutgoing = 256;  // connects in flight at once
+    static constexpr int kMaxIncoming = 32;   // peers being read at once
     static constexpr int kMaxMessageBytes = 16;
     static constexpr int kTimeoutMs = 2000;
 

@@ -7,9 +7,8 @@ namespace quorlak {
 EntryBox::EntryBox(const TextBoxModel& model, QWidget* parent) : QLineEdit(parent), model_(model) {
     setObjectName(QStringLiteral("txtbox"));
     setVisible(false);
-    connect(this, &QLineEdit::textEdited, this, [this](const QString& text) {
-        emit playerEdited(qstringToCp1252(text));
-    });
+    connect(this, &QLineEdit::textEdited, this,
+            [this](const QString& text) { emit playerEdited(qstringToCp1252(text)); });
 }
 
 void EntryBox::sync() {

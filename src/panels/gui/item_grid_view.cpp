@@ -20,8 +20,7 @@ QVariant ItemGridAdapter::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             // The mark is UTF-8 (a bullet or a letter); the text is the server's.
             return index.column() == 0 ? QString::fromUtf8(row.mark) : cp1252ToQString(row.text);
-        case Qt::ForegroundRole:
-            return QColor::fromRgb(model_.foreColor);
+        case Qt::ForegroundRole: return QColor::fromRgb(model_.foreColor);
         case Qt::FontRole:
             if (index.column() == 1 && (row.bold || row.italic)) {
                 QFont f = baseFont_;
@@ -30,10 +29,8 @@ QVariant ItemGridAdapter::data(const QModelIndex& index, int role) const {
                 return f;
             }
             return {};
-        case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
-        default:
-            return {};
+        case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+        default: return {};
     }
 }
 

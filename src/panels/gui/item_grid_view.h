@@ -35,7 +35,10 @@ public:
     void sync();
     // The core answered a selection of the player's: show its current cell
     // at the next sync even if the value is the one shown before.
-    void forgetShownCell() { shownCell_.reset(); shownRevision_.reset(); }
+    void forgetShownCell() {
+        shownCell_.reset();
+        shownRevision_.reset();
+    }
 
 signals:
     void playerSelected(int row);

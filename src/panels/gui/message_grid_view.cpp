@@ -33,8 +33,7 @@ QVariant MessageGridAdapter::data(const QModelIndex& index, int role) const {
         case Qt::ForegroundRole:
             if (index.column() == 3 && row.color) return QColor::fromRgb(*row.color);
             return {};
-        default:
-            return {};
+        default: return {};
     }
 }
 

@@ -48,14 +48,11 @@ void Connection::setStatus(const QString& status) {
 
 void Connection::onError() {
     switch (socket_->error()) {
-        case QAbstractSocket::RemoteHostClosedError:
-            break;  // the state change reports it
+        case QAbstractSocket::RemoteHostClosedError: break;  // the state change reports it
         case QAbstractSocket::ConnectionRefusedError:
             setStatus(QStringLiteral("Connection refused by %1").arg(address_.display()));
             break;
-        default:
-            setStatus(QStringLiteral("%1: %2").arg(address_.display(), socket_->errorString()));
-            break;
+        default: setStatus(QStringLiteral("%1: %2").arg(address_.display(), socket_->errorString())); break;
     }
 }
 

@@ -150,26 +150,21 @@ void MainWindow::wireEvents() {
     connect(&wakeTimer_, &QTimer::timeout, this, [this] { feed([](ClientCore& c) { c.poll(); }); });
     connect(&pumpTimer_, &QTimer::timeout, this, &MainWindow::pumpSocket);
     connect(connection_, &Connection::dataArrived, this, &MainWindow::pumpSocket);
-    connect(connection_, &Connection::connectedChanged, this, [this](bool connected) {
-        feed([connected](ClientCore& c) { c.setConnected(connected); });
-    });
+    connect(connection_, &Connection::connectedChanged, this,
+            [this](bool connected) { feed([connected](ClientCore& c) { c.setConnected(connected); }); });
     connect(connection_, &Connection::statusChanged, statusLabel_, &QLabel::setText);
     broadcast_->setKeyHandler([this](int16_t vk) { feed([vk](ClientCore& c) { c.broadcastIn(vk); }); });
 
-    connect(display_, &DisplayWidget::resized, this, [this](int w, int h) {
-        feed([w, h](ClientCore& c) { c.resize(w, h); });
-    });
+    connect(display_, &DisplayWidget::resized, this,
+            [this](int w, int h) { feed([w, h](ClientCore& c) { c.resize(w, h); }); });
     connect(display_, &DisplayWidget::doubleClicked, this, [this] { feed([](ClientCore& c) { c.doubleClick(); }); });
-    connect(display_, &DisplayWidget::pointerMoved, this, [this] {
-        feed([](ClientCore& c) { c.mouseMoveForm(); });
-    });
+    connect(display_, &DisplayWidget::pointerMoved, this, [this] { feed([](ClientCore& c) { c.mouseMoveForm(); }); });
 
     connect(itemGrid_, &ItemGridView::pressed, this, [this](int button, int yTwips) {
         if (button) feed([=](ClientCore& c) { c.mouseDownItems(button, yTwips); });
     });
-    connect(itemGrid_, &ItemGridView::hovered, this, [this](int yTwips) {
-        feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); });
-    });
+    connect(itemGrid_, &ItemGridView::hovered, this,
+            [this](int yTwips) { feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); }); });
     connect(itemGrid_, &ItemGridView::playerSelected, this, [this](int row) {
         const uint64_t before = core_->items().revision;
         core_->selectItem(row);
@@ -178,15 +173,12 @@ void MainWindow::wireEvents() {
         if (core_->items().revision != before) itemGrid_->forgetShownCell();
         afterEvent();
     });
-    connect(itemGrid_, &ItemGridView::playerScrolled, this, [this](int toprow) {
-        feed([=](ClientCore& c) { c.scrollItems(toprow); });
-    });
-    connect(messageGrid_, &MessageGridView::playerSelected, this, [this](int64_t row) {
-        feed([=](ClientCore& c) { c.selectMessage(row); });
-    });
-    connect(tabStrip_, &TabStrip::playerClickedTab, this, [this](int index) {
-        feed([=](ClientCore& c) { c.tab(index); });
-    });
+    connect(itemGrid_, &ItemGridView::playerScrolled, this,
+            [this](int toprow) { feed([=](ClientCore& c) { c.scrollItems(toprow); }); });
+    connect(messageGrid_, &MessageGridView::playerSelected, this,
+            [this](int64_t row) { feed([=](ClientCore& c) { c.selectMessage(row); }); });
+    connect(tabStrip_, &TabStrip::playerClickedTab, this,
+            [this](int index) { feed([=](ClientCore& c) { c.tab(index); }); });
     connect(tabStrip_, &TabStrip::pressed, this, [this](int button) {
         if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
     });
@@ -194,9 +186,8 @@ void MainWindow::wireEvents() {
         if (focused) core_->focusEntered(FocusHolder::TextBox);
         else core_->focusLeftTextBox();
     });
-    connect(entryBox_, &EntryBox::playerEdited, this, [this](const std::string& text) {
-        feed([&text](ClientCore& c) { c.setBoxText(text); });
-    });
+    connect(entryBox_, &EntryBox::playerEdited, this,
+            [this](const std::string& text) { feed([&text](ClientCore& c) { c.setBoxText(text); }); });
     // A click on a panel gives it the keyboard; the core decides where it goes.
     connect(itemGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::ItemGrid); });
     connect(messageGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::MessageGrid); });
@@ -237,10 +228,10 @@ std::string MainWindow::windowJson() const {
         return w && w->testAttribute(Qt::WA_WState_Created) ? static_cast<unsigned long long>(w->winId()) : 0;
     };
     const QPoint displayAt = display_->mapTo(this, QPoint(0, 0));
-    std::string out = "\"window\":{\"id\":" + std::to_string(nativeId(this)) +
-                      ",\"displayx\":" + std::to_string(displayAt.x()) + ",\"displayy\":" + std::to_string(displayAt.y()) +
-                      ",\"logid\":" + std::to_string(nativeId(logWindow_)) +
-                      ",\"logshown\":" + (logWindow_ && logWindow_->isVisible() ? "true" : "false") + ",\"menubar\":{";
+    std::string out =
+        "\"window\":{\"id\":" + std::to_string(nativeId(this)) + ",\"displayx\":" + std::to_string(displayAt.x()) +
+        ",\"displayy\":" + std::to_string(displayAt.y()) + ",\"logid\":" + std::to_string(nativeId(logWindow_)) +
+        ",\"logshown\":" + (logWindow_ && logWindow_->isVisible() ? "true" : "false") + ",\"menubar\":{";
     // The centre of each item of the menu bar, so a test can click it.
     bool first = true;
     for (QAction* action : menuBar()->actions()) {
@@ -276,10 +267,8 @@ void MainWindow::syncZOrder() {
     const bool front = core_->tabs().front;
     if (shownFront_ == front) return;
     shownFront_ = front;
-    if (front)
-        tabStrip_->raise();
-    else
-        itemGrid_->raise();
+    if (front) tabStrip_->raise();
+    else itemGrid_->raise();
 }
 
 void MainWindow::syncLog() {
@@ -327,7 +316,8 @@ void MainWindow::pumpSocket() {
     if (core_->holding()) return;
     const QByteArray chunk = connection_->read(kMaxChunkBytes);
     if (chunk.isEmpty()) return;
-    feed([&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
+    feed(
+        [&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
 }
 
 void MainWindow::reconnect() {
@@ -356,8 +346,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() == this) {
-            const bool passedToParent = event == lastKey_ && lastKeyTarget_ && target != lastKeyTarget_ &&
-                                        target->isAncestorOf(lastKeyTarget_);
+            const bool passedToParent =
+                event == lastKey_ && lastKeyTarget_ && target != lastKeyTarget_ && target->isAncestorOf(lastKeyTarget_);
             if (!passedToParent) handleKey(*static_cast<QKeyEvent*>(event));
             lastKey_ = event;
             lastKeyTarget_ = target;

@@ -50,11 +50,8 @@ int main(int argc, char** argv) {
     windowOptions.stateFile = options.stateFile;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
-        case LaunchOptions::Mode::Error:
-            return report(options);
-        case LaunchOptions::Mode::Connect:
-            openMainWindow(options.address, windowOptions);
-            break;
+        case LaunchOptions::Mode::Error: return report(options);
+        case LaunchOptions::Mode::Connect: openMainWindow(options.address, windowOptions); break;
         case LaunchOptions::Mode::Demo: {
             QString error;
             const auto address = startDemoServer(&app, &error);
@@ -68,9 +65,8 @@ int main(int argc, char** argv) {
         case LaunchOptions::Mode::Dialog: {
             auto* dialog = new StartDialog;
             dialog->setAttribute(Qt::WA_DeleteOnClose);
-            QObject::connect(dialog, &StartDialog::connectRequested, [windowOptions](const ServerAddress& address) {
-                openMainWindow(address, windowOptions);
-            });
+            QObject::connect(dialog, &StartDialog::connectRequested,
+                             [windowOptions](const ServerAddress& address) { openMainWindow(address, windowOptions); });
             dialog->show();
             break;
         }
