@@ -68,7 +68,7 @@ if [[ "${QUORLAK_QUICK:-}" != 1 ]]; then
         seeds=()
         [[ -d "$ROOT/fuzz/corpus/$t" ]] && seeds=("$ROOT/fuzz/corpus/$t")
         if "$FUZZ/$t" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=65536 -rss_limit_mb=2048 \
-            -timeout=10 -print_final_stats=0 "$corpus" "${seeds[@]}" >"$LOGS/$t.log" 2>&1; then
+            -timeout=10 -print_final_stats=0 -artifact_prefix="$FUZZ/" "$corpus" "${seeds[@]}" >"$LOGS/$t.log" 2>&1; then
             echo "fuzz $t: clean"
             passed=$((passed + 1))
         else
