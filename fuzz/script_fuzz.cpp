@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "canvas/data_files.h"
 #include "fuzz_app.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
-#include "session/data_files.h"
 
 namespace {
 

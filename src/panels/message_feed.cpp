@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "panels/screen_reader.h"
 #include "panels/screen_regions.h"
-#include "panels/text_interpreter.h"
 
 namespace quorlak {
 
@@ -66,7 +66,7 @@ MessageRow splitMessage(const std::string& line, QRgb listColor) {
     return row;
 }
 
-bool TextInterpreter::messageBand(std::string& text) {
+bool ScreenReader::messageBand(std::string& text) {
     if (!text.empty()) text.erase(0, 1);
     // A line still on the screen is redrawn; keep it off the grid then.
     if (repeatsRecentRow(d_.messages, text)) return true;
@@ -76,7 +76,7 @@ bool TextInterpreter::messageBand(std::string& text) {
     return false;
 }
 
-void TextInterpreter::messadd(const std::string& text, QRgb color) {
+void ScreenReader::addMessage(const std::string& text, QRgb color) {
     MessageRow row;
     row.text = text;
     row.color = color;

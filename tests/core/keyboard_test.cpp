@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "canvas/canvas.h"
+
 #include "fake_host.h"
 
 using namespace quorlak;
@@ -26,13 +28,17 @@ protected:
 
     FakeHost host;
     FakeClock clock;
-    ClientState state;
-    TextBoxModel box;
-    MenuModel menus;
+    TextEntry entry;
+    TextBoxModel& box = entry.box();
+    Canvas canvas;
+    ItemGridModel items;
+    MessageGridModel messages;
+    TabStripModel tabs;
     LogModel log;
+    ScreenReader reader{{canvas, items, messages, tabs, log, [](int) {}, [] {}}};
     int restarts = 0;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    Keyboard keyboard{{state, sender, box, menus, log, host, [this] { ++restarts; },
+    Keyboard keyboard{{sender, entry, log, reader, [this] { return host.clipboardText(); }, [this] { ++restarts; },
                        [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
 };
 

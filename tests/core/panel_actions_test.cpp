@@ -25,13 +25,13 @@ protected:
     }
     FakeHost host;
     FakeClock clock;
-    ClientState state;
     ItemGridModel items;
     MessageGridModel messages;
     TabStripModel tabs;
     TextBoxModel box;
+    ListPaging paging;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    PanelActions actions{{state, sender, items, messages, tabs, box, host}};
+    PanelActions actions{{sender, items, messages, tabs, box, paging, [this] { host.showItemMenu(); }}};
 };
 
 }  // namespace
@@ -39,9 +39,9 @@ protected:
 TEST_F(Panels, PointerBeyondItem255PicksNothingAndOpensNoMenu) {
     items.toprow = 90;
     actions.itemsMouseDown(2, 164 * 240);  // item 255, below the filled rows: still picked
-    EXPECT_EQ(state.itempick, 255);
+    EXPECT_EQ(actions.itemPick(), 255);
     actions.itemsMouseDown(2, 165 * 240);  // item 256
-    EXPECT_EQ(state.itempick, 255);
+    EXPECT_EQ(actions.itemPick(), 255);
     EXPECT_EQ(host.menusShown, 1);
 }
 
@@ -52,32 +52,35 @@ TEST_F(Panels, ActionBeforeAnyPickSendsItemZero) {
 
 TEST_F(Panels, SelectionOfARowTheGridDoesNotHaveIsIgnored) {
     box.visible = true;
-    state.xchgitem = 2;
+    actions.itemsMouseDown(1, 240);  // item 2
+    actions.itemAction(ItemAction::Exchange);
     actions.itemsSelected(-1);
     actions.itemsSelected(ItemGridModel::kRows);
     EXPECT_TRUE(host.writes.empty());
-    EXPECT_EQ(state.xchgitem, 2);
+    EXPECT_EQ(actions.exchangeItem(), 2);
 }
 
 TEST_F(Panels, NoRequestWhileThePromptIsOpenOrTheFeedScrolls) {
     box.visible = true;
     actions.itemsScrolled(28);
-    EXPECT_EQ(state.lasttoprow, 28);
+    EXPECT_EQ(actions.lastTopRow(), 28);
     box.visible = false;
-    state.scrolling = true;
+    paging.following = true;
     actions.itemsScrolled(56);
-    EXPECT_EQ(state.lasttoprow, 56);
+    EXPECT_EQ(actions.lastTopRow(), 56);
     EXPECT_TRUE(host.writes.empty());
-    state.scrolling = false;
+    paging.following = false;
     actions.itemsScrolled(84);
     EXPECT_EQ(host.writes, (Writes{" 118, 0", " 55, 0"}));
 }
 
 TEST_F(Panels, TopRowBeyondAByteIsNotRecorded) {
-    state.lasttoprow = 40;
+    box.visible = true;  // the prompt is open: no request
+    actions.itemsScrolled(40);
+    box.visible = false;
     actions.itemsScrolled(300);
     actions.itemsScrolled(-3);
-    EXPECT_EQ(state.lasttoprow, 40);
+    EXPECT_EQ(actions.lastTopRow(), 40);
     EXPECT_TRUE(host.writes.empty());
 }
 
