@@ -9,6 +9,7 @@
 #include "core/client_core.h"
 #include "fuzz_app.h"
 #include "replay/replay_host.h"
+#include "replay/virtual_clock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quorlak::fuzz::app("stream-fuzz");

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/client_core.h"
+#include "gui/monotonic_clock.h"
 #include "gui/warning_sound.h"
 #include "gui/window_host.h"
 #include "wire/server_address.h"

@@ -1,9 +1,7 @@
 #pragma once
 // The world as the window's core sees it: the socket, the desktop's key
-// broadcast, the keyboard's modifiers, the clipboard, the item pop-up menu,
-// and a clock that only moves forward.
+// broadcast, the keyboard's modifiers, the clipboard and the item pop-up menu.
 
-#include <QElapsedTimer>
 #include <functional>
 #include <utility>
 
@@ -11,15 +9,6 @@
 #include "core/core_host.h"
 
 namespace quorlak {
-
-class MonotonicClock : public Clock {
-public:
-    MonotonicClock() { timer_.start(); }
-    double nowMs() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
-
-private:
-    QElapsedTimer timer_;
-};
 
 // Each duty is handed to the window by a hook, so the host holds no widgets.
 class WindowHost : public CoreHost {

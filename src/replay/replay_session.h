@@ -14,6 +14,7 @@
 #include "core/client_core.h"
 #include "replay/replay_host.h"
 #include "replay/script.h"
+#include "replay/virtual_clock.h"
 
 namespace quorlak {
 

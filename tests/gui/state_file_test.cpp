@@ -13,6 +13,7 @@
 #include "core/client_core.h"
 #include "gui_test_support.h"
 #include "replay/replay_host.h"
+#include "replay/virtual_clock.h"
 
 using namespace quorlak;
 using quorlak::test::waitUntil;
