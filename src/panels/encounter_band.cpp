@@ -4,7 +4,6 @@
 
 #include "base/val_rule.h"
 #include "panels/encounter_log.h"
-#include "panels/screen_reader.h"
 
 namespace quorlak {
 namespace {
@@ -27,36 +26,49 @@ void substituteCreatureNames(std::string& text) {
     replaceAll(text, "Wolves", "Huskies");
 }
 
-bool ScreenReader::encounterBand(std::string& text) {
+bool EncounterBand::readLine(std::string& text) {
     substituteCreatureNames(text);
-    if (encounter_.logging) logAdd(d_.log, text);
+    if (state_.logging) logAdd(d_.log, text);
     d_.target.foreColor = kWhite;
 
     // Creature lines start with their slot's digit; the line records redraw them in red.
     const int slot = static_cast<int>(valNumber(std::string_view(text).substr(0, 1)));
     if (slot > 0 && slot <= screen::kSlotCount) {
-        encounter_.text[slot] = text;
-        encounter_.x[slot] = clampToInt16(d_.target.currentX);
-        encounter_.y[slot] = clampToInt16(d_.target.currentY);
+        state_.text[slot] = text;
+        state_.x[slot] = clampToInt16(d_.target.currentX);
+        state_.y[slot] = clampToInt16(d_.target.currentY);
     }
 
     if (text.find("drained") != std::string::npos) {
-        addMessage(text, kRed);
+        d_.messages.add(text, kRed);
         return true;
     }
     if (text.find(" user") != std::string::npos) warnOfRisingUsers(text);
     return true;
 }
 
-void ScreenReader::warnOfRisingUsers(const std::string& text) {
+void EncounterBand::warnOfRisingUsers(const std::string& text) {
     const auto users = toUInt8(valNumber(text));
     if (!users) return;  // not a count that a player could see
     // Someone joined a player who was alone.
-    if (status_.lastUsers == 1 && *users > 1) {
+    if (state_.lastUsers == 1 && *users > 1) {
         ++warnings_;
         d_.warn();
     }
-    status_.lastUsers = *users;
+    state_.lastUsers = *users;
+}
+
+void EncounterBand::underlineSlot(int slot) {
+    DrawingTarget& t = d_.target;
+    t.foreColor = kRed;
+    t.currentX = state_.x[slot];
+    t.currentY = float(state_.y[slot] - screen::kTextRaise);
+    t.printText(state_.text[slot]);
+}
+
+void EncounterBand::start() {
+    if (!state_.logging) logClear(d_.log);
+    state_.logging = true;
 }
 
 }  // namespace quorlak

@@ -1,10 +1,10 @@
-#include <string>
+#include "panels/list_feed.h"
 
 #include "base/val_rule.h"
-#include "panels/screen_reader.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
-bool ScreenReader::listColumn(const std::string& text) {
+bool ListFeed::readLine(const std::string& text) {
     ListPaging& state = paging_;
     ItemGridModel& items = d_.items;
 
@@ -59,7 +59,7 @@ bool ScreenReader::listColumn(const std::string& text) {
     return true;
 }
 
-void ScreenReader::itemRowMarked() {
+void ListFeed::markLastRow() {
     const int16_t number = paging_.lastNumber;
     // The grid has a fixed number of rows: a number past them marks nothing.
     if (number <= 0 || number > ItemGridModel::kRows) return;
@@ -70,7 +70,5 @@ void ScreenReader::itemRowMarked() {
     items.rows[number - 1].mark = kBullet;
     items.touch();
 }
-
-void ScreenReader::expectListLines(uint8_t lines) { paging_.linesExpected = lines; }
 
 }  // namespace quorlak

@@ -1,19 +1,27 @@
 #include "panels/screen_reader.h"
 
-#include "panels/encounter_log.h"
 #include "panels/screen_regions.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
 
 using namespace screen;
 
+ScreenReader::ScreenReader(Deps deps)
+    : target_(deps.target),
+      tabs_(deps.tabs),
+      messageFeed_(deps.messages, deps.items),
+      list_({deps.target, deps.items, deps.tabs, std::move(deps.setItemsTopRow)}),
+      status_(deps.target, captions_),
+      encounter_({deps.target, deps.log, messageFeed_, std::move(deps.warn)}) {}
+
 bool ScreenReader::readTextLine(std::string& text) {
-    switch (classifyLine(lineHeight(d_.target.currentY), d_.target.currentX)) {
-        case ScreenRegion::MessageBand: return messageBand(text);
+    switch (classifyLine(lineHeight(target_.currentY), target_.currentX)) {
+        case ScreenRegion::MessageBand: return messageFeed_.readLine(text);
         case ScreenRegion::PlayerBand: return playerBand(text);
-        case ScreenRegion::StatusColumn: return statusColumn(text);
-        case ScreenRegion::ListColumn: return listColumn(text);
-        case ScreenRegion::EncounterBand: return encounterBand(text);
+        case ScreenRegion::StatusColumn: return status_.readLine(text);
+        case ScreenRegion::ListColumn: return list_.readLine(text);
+        case ScreenRegion::EncounterBand: return encounter_.readLine(text);
         case ScreenRegion::TopBand: return topBand(text);
     }
     return true;
@@ -21,51 +29,42 @@ bool ScreenReader::readTextLine(std::string& text) {
 
 bool ScreenReader::playerBand(const std::string& text) {
     // The player's own lines cover the tab strip's place; the list brings it back.
-    d_.tabs.visible = false;
-    d_.tabs.touch();
-    d_.target.foreColor = kMagenta;
+    tabs_.visible = false;
+    tabs_.touch();
+    target_.foreColor = kMagenta;
     if (text.starts_with("Player is ")) addMessage(text, kRed);
     return true;
 }
 
 bool ScreenReader::topBand(const std::string& text) {
-    const float x = d_.target.currentX;
+    const float x = target_.currentX;
     if (x < kColumnSplitX) {
-        d_.target.foreColor = kCoral;
-        if (d_.target.currentY < kCaptionBelowY) {
+        target_.foreColor = kCoral;
+        if (target_.currentY < kCaptionBelowY) {
             captions_.windowCaption = text;
             captions_.touch();
         }
     } else if (x >= kTopBandRightX) {
-        d_.target.foreColor = kYellow;
+        target_.foreColor = kYellow;
     } else {
-        d_.target.foreColor = kGrey;
+        target_.foreColor = kGrey;
     }
     return true;
 }
 
-void ScreenReader::slotUnderlined(int slot) {
-    DrawingTarget& t = d_.target;
-    t.foreColor = kRed;
-    t.currentX = encounter_.x[slot];
-    t.currentY = float(encounter_.y[slot] - kTextRaise);
-    t.printText(encounter_.text[slot]);
-}
-
 void ScreenReader::tabStripCleared() {
-    d_.tabs.visible = true;
-    d_.tabs.touch();
+    tabs_.visible = true;
+    tabs_.touch();
 }
 
 void ScreenReader::encounterStarted() {
-    if (!encounter_.logging) logClear(d_.log);
-    encounter_.logging = true;
-    if (status_.experienceBaseline == 0) status_.experienceBaseline = status_.experience;
+    encounter_.start();
+    status_.startCounting();
 }
 
 void ScreenReader::encounterEnded() {
-    status_.experienceBaseline = 0;
-    encounter_.logging = false;
+    status_.stopCounting();
+    encounter_.end();
 }
 
 }  // namespace quorlak

@@ -1,10 +1,11 @@
+#include "panels/status_column.h"
+
 #include <algorithm>
 #include <optional>
-#include <string>
 
 #include "base/val_rule.h"
-#include "panels/screen_reader.h"
 #include "panels/screen_regions.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
 namespace {
@@ -25,9 +26,9 @@ std::optional<Gauge> readGaugeValues(const std::string& text) {
 
 }  // namespace
 
-bool ScreenReader::statusColumn(const std::string& text) {
+bool StatusColumn::readLine(const std::string& text) {
     using namespace screen;
-    DrawingTarget& canvas = d_.target;
+    DrawingTarget& canvas = target_;
     const int h = lineHeight(canvas.currentY);
     if (canvas.currentX > kWarningFromX && h > kWarningAboveHeight && h < kWarningBelowHeight) {
         canvas.foreColor = kRed;
@@ -45,33 +46,37 @@ bool ScreenReader::statusColumn(const std::string& text) {
     return true;
 }
 
-void ScreenReader::readExperience(const std::string& text) {
+void StatusColumn::readExperience(const std::string& text) {
     std::string digits(fromChar(text, 10));
     std::erase(digits, ',');
     const auto value = toInt32(valNumber(digits));
     if (!value) return;  // beyond the counter's width: keep the last good value
-    status_.experience = *value;
-    const auto gained = toInt32(static_cast<double>(*value) - status_.experienceBaseline);
+    values_.experience = *value;
+    const auto gained = toInt32(static_cast<double>(*value) - values_.experienceBaseline);
     if (!gained) return;
     captions_.experience = std::to_string(*gained);
     captions_.touch();
 }
 
-void ScreenReader::readGauge(const std::string& text) {
+void StatusColumn::readGauge(const std::string& text) {
     const auto gauge = readGaugeValues(text);
     if (!gauge) return;
-    status_.gaugeNow = gauge->now;
-    status_.gaugeMax = gauge->max;
+    values_.gaugeNow = gauge->now;
+    values_.gaugeMax = gauge->max;
     if (gauge->max == 0) return;  // no ratio to draw; the line is still printed
 
     using namespace screen;
-    DrawingTarget& canvas = d_.target;
+    DrawingTarget& canvas = target_;
     const float ratio = static_cast<float>(gauge->now) / static_cast<float>(gauge->max);
     canvas.box(0, kGaugeBarTop, kDisplaySize, kGaugeBarBottom, canvas.backColor);
     canvas.box(0, kGaugeBarBottom, clampToInt16(kDisplaySize * ratio), kGaugeBarTop, ratio > 0.5f ? kGreen : kRed);
     // The drawing moved the current point; the line belongs at the column's left.
     canvas.currentX = kGaugeLineX;
     canvas.currentY = kGaugeRow;
+}
+
+void StatusColumn::startCounting() {
+    if (values_.experienceBaseline == 0) values_.experienceBaseline = values_.experience;
 }
 
 }  // namespace quorlak

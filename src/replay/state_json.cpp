@@ -73,7 +73,7 @@ private:
 void writeState(JsonOut& j, const ClientCore& core) {
     const RecordCommands& commands = core.commands();
     const StatusValues& status = core.reader().status();
-    const EncounterSlots& encounter = core.reader().encounter();
+    const EncounterState& encounter = core.reader().encounter();
     const ListPaging& paging = core.reader().paging();
     const InputModes& modes = core.modes();
     const PanelActions& actions = core.actions();
@@ -96,7 +96,7 @@ void writeState(JsonOut& j, const ClientCore& core) {
     j.integer("xchgitem", actions.exchangeItem());
     j.integer("itemsheight", actions.savedGridHeight());
     j.integer("lasttoprow", actions.lastTopRow());
-    j.integer("lastusers", status.lastUsers);
+    j.integer("lastusers", encounter.lastUsers);
     j.text("rxtail", core.unfinishedRecord());
 
     j.key("slottext");
