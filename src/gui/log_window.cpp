@@ -24,11 +24,11 @@ QString displayText(std::string_view bytes) {
 
 LogWindow::LogWindow(const LogModel& model, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), text_(new QPlainTextEdit(this)) {
-    setObjectName(QStringLiteral("frmlog"));
+    setObjectName(QStringLiteral("logWindow"));
     setWindowTitle(QStringLiteral("encounter log"));
     // Opening the log must not take the keys away from the game.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    text_->setObjectName(QStringLiteral("txtlog"));
+    text_->setObjectName(QStringLiteral("logText"));
     text_->setReadOnly(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto* layout = new QVBoxLayout(this);

@@ -14,7 +14,7 @@ StartDialog::StartDialog(QWidget* parent)
       hostLabel_(new QLabel(QStringLiteral("Server address"), this)),
       portLabel_(new QLabel(QStringLiteral("Port"), this)),
       portEdit_(new QLineEdit(QStringLiteral("1212"), this)) {
-    setObjectName(QStringLiteral("frmStart"));
+    setObjectName(QStringLiteral("startDialog"));
     setWindowTitle(QStringLiteral("Quorlak client"));
     setFixedSize(211, 100);
 
