@@ -9,7 +9,7 @@
 #include "commands/record_commands.h"
 #include "core/client_core.h"
 #include "draw_recorder.h"
-#include "panels/screen_reader.h"
+#include "panels/side_panels.h"
 #include "wire/framer.h"
 
 namespace quorlak::bench {
@@ -36,7 +36,8 @@ class DrawingOnly : public RecordHandler, public NoScreenEvents {
 public:
     DrawingOnly()
         : recorder(assets().font),
-          reader({recorder, items, messages, tabs, log, [](int) {}, [] {}}),
+          panels(
+              recorder, [](int) {}, [] {}),
           commands(recorder, assets().pictures, *this) {}
 
     void beginChunk() override { commands.beginChunk(); }
@@ -45,19 +46,15 @@ public:
         commands.run(record);
         return Flow::Continue;
     }
-    bool textLine(std::string& text) override { return reader.readTextLine(text); }
-    void slotUnderlined(int slot) override { reader.slotUnderlined(slot); }
-    void itemRowMarked() override { reader.itemRowMarked(); }
-    void tabStripCleared() override { reader.tabStripCleared(); }
-    void encounterStarted() override { reader.encounterStarted(); }
-    void encounterEnded() override { reader.encounterEnded(); }
+    bool textLine(std::string& text) override { return panels.reader().readTextLine(text); }
+    void slotUnderlined(int slot) override { panels.reader().slotUnderlined(slot); }
+    void itemRowMarked() override { panels.reader().itemRowMarked(); }
+    void tabStripCleared() override { panels.reader().tabStripCleared(); }
+    void encounterStarted() override { panels.reader().encounterStarted(); }
+    void encounterEnded() override { panels.reader().encounterEnded(); }
 
     DrawRecorder recorder;
-    ItemGridModel items;
-    MessageGridModel messages;
-    TabStripModel tabs;
-    LogModel log;
-    ScreenReader reader;
+    SidePanels panels;
     RecordCommands commands;
     size_t records = 0;
 };

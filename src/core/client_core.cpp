@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "base/val_rule.h"
-#include "panels/layout.h"
 
 namespace quorlak {
 
@@ -11,14 +10,13 @@ ClientCore::ClientCore(CoreHost& host, const Clock& clock)
     : host_(host),
       clock_(clock),
       sender_(clock_, entry_.box(), [this](std::string_view bytes) { write(bytes); }),
-      reader_({canvas_, items_, messages_, tabs_, log_, [this](int toprow) { setItemsTopRow(toprow); },
-               [this] { host_.beep(); }}),
+      panels_(
+          canvas_, [this](int toprow) { setItemsTopRow(toprow); }, [this] { host_.beep(); }),
       events_(*this),
       commands_(canvas_, pictures_, events_),
-      keyboard_({sender_, entry_, log_, reader_, [this] { return host_.clipboardText(); },
-                 [this] { restartKeepAlive(); },
+      keyboard_({sender_, entry_, panels_, [this] { return host_.clipboardText(); }, [this] { restartKeepAlive(); },
                  [this](int16_t vk, uint16_t heldMask) { broadcastKey(vk, heldMask); }}),
-      actions_({sender_, items_, messages_, tabs_, entry_.box(), reader_.paging(), [this] { host_.showItemMenu(); }}),
+      actions_({sender_, panels_, entry_.box(), [this] { host_.showItemMenu(); }}),
       handler_(*this) {
     // The keep-alive timer runs from the window's creation.
     timerDue_ = clock_.nowMs() + kKeepAliveMs;
@@ -28,8 +26,7 @@ void ClientCore::load(Pictures pictures, const QFont& font) {
     pictures_ = std::move(pictures);
     keyboard_.setDelay(true);
     canvas_.setFont(font);
-    items_.tag = std::to_string(items_.geometry.height);
-    items_.touch();
+    panels_.keepLoadedGridHeight();
 }
 
 // --- events -----------------------------------------------------------------
@@ -137,16 +134,16 @@ void ClientCore::resize(int w, int h) {
     runOrDefer([=, this] {
         clientWidth_ = w;
         clientHeight_ = h;
-        applyLayout(w, h, items_, messages_);
+        panels_.layOut(w, h);
     });
 }
 
 void ClientCore::mouseMoveForm() {
-    runOrDefer([this] { zorderOnFormMove(actions_.savedGridHeight(), tabs_); });
+    runOrDefer([this] { panels_.pointerOverForm(actions_.savedGridHeight()); });
 }
 
 void ClientCore::mouseMoveItems(int yTwips) {
-    runOrDefer([=, this] { zorderOnItemsMove(yTwips, actions_.savedGridHeight(), items_, tabs_); });
+    runOrDefer([=, this] { panels_.pointerOverItems(yTwips, actions_.savedGridHeight()); });
 }
 
 void ClientCore::mouseDownItems(int button, int yTwips) {
@@ -167,8 +164,7 @@ void ClientCore::selectMessage(int64_t row) {
 
 void ClientCore::scrollItems(int toprow) {
     runOrDefer([=, this] {
-        items_.toprow = toprow;
-        items_.touch();
+        panels_.scrollItemsTo(toprow);
         actions_.itemsScrolled(toprow);
     });
 }
@@ -198,19 +194,9 @@ void ClientCore::setConnected(bool connected) {
     connected_ = connected;
 }
 
-void ClientCore::setLogVisible(bool visible) {
-    log_.exists = log_.exists || visible;
-    log_.visible = visible;
-    log_.touch();
-}
+void ClientCore::setLogVisible(bool visible) { panels_.setLogVisible(visible); }
 
-void ClientCore::closeLog() {
-    log_.exists = false;
-    log_.visible = false;
-    log_.text.clear();
-    ++log_.resets;
-    log_.touch();
-}
+void ClientCore::closeLog() { panels_.closeLog(); }
 
 // --- stream -----------------------------------------------------------------
 
@@ -296,9 +282,8 @@ void ClientCore::keepAliveTick() {
 }
 
 void ClientCore::setItemsTopRow(int toprow) {
-    if (items_.toprow == toprow) return;
-    items_.toprow = toprow;
-    items_.touch();
+    if (panels_.items().toprow == toprow) return;
+    panels_.scrollItemsTo(toprow);
     actions_.itemsScrolled(toprow);
 }
 

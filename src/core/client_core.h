@@ -32,6 +32,7 @@
 #include "input/text_entry.h"
 #include "panels/panel_models.h"
 #include "panels/screen_reader.h"
+#include "panels/side_panels.h"
 #include "wire/framer.h"
 
 namespace quorlak {
@@ -102,15 +103,15 @@ public:
     // Read side for the views and the replay driver.
     const Canvas& canvas() const { return canvas_; }
     Canvas& canvas() { return canvas_; }
-    const ItemGridModel& items() const { return items_; }
-    const MessageGridModel& messages() const { return messages_; }
-    const TabStripModel& tabs() const { return tabs_; }
+    const ItemGridModel& items() const { return panels_.items(); }
+    const MessageGridModel& messages() const { return panels_.messages(); }
+    const TabStripModel& tabs() const { return panels_.tabs(); }
     const TextBoxModel& textBox() const { return entry_.box(); }
-    const LogModel& log() const { return log_; }
+    const LogModel& log() const { return panels_.log(); }
     const Pictures& pictures() const { return pictures_; }
     const RecordCommands& commands() const { return commands_; }
-    const ScreenReader& reader() const { return reader_; }
-    const CaptionsModel& captions() const { return reader_.captions(); }
+    const ScreenReader& reader() const { return panels_.reader(); }
+    const CaptionsModel& captions() const { return panels_.reader().captions(); }
     const InputModes& modes() const { return keyboard_.modes(); }
     const PanelActions& actions() const { return actions_; }
     // The unfinished record that waits for the next chunk.
@@ -120,7 +121,7 @@ public:
     bool timerEnabled() const { return timerEnabled_; }
     double timerDue() const { return timerDue_; }
     // Warnings sounded because a count of users rose from one.
-    int warnings() const { return reader_.warnings(); }
+    int warnings() const { return panels_.reader().warnings(); }
     // The log window was shown or hidden by the player.
     void setLogVisible(bool visible);
     void closeLog();
@@ -140,18 +141,19 @@ private:
     class EventRouter : public ScreenEvents {
     public:
         explicit EventRouter(ClientCore& core) : core_(core) {}
-        bool textLine(std::string& text) override { return core_.reader_.readTextLine(text); }
-        void slotUnderlined(int slot) override { core_.reader_.slotUnderlined(slot); }
-        void itemRowMarked() override { core_.reader_.itemRowMarked(); }
-        void tabStripCleared() override { core_.reader_.tabStripCleared(); }
-        void encounterStarted() override { core_.reader_.encounterStarted(); }
-        void encounterEnded() override { core_.reader_.encounterEnded(); }
+        bool textLine(std::string& text) override { return reader().readTextLine(text); }
+        void slotUnderlined(int slot) override { reader().slotUnderlined(slot); }
+        void itemRowMarked() override { reader().itemRowMarked(); }
+        void tabStripCleared() override { reader().tabStripCleared(); }
+        void encounterStarted() override { reader().encounterStarted(); }
+        void encounterEnded() override { reader().encounterEnded(); }
         void inputFieldOpened(const InputFieldPlacement& placement) override {
             core_.entry_.fieldOpened(placement, core_.keyboard_.modes().textBox);
         }
         void inputFieldClosed() override { core_.entry_.fieldClosed(); }
 
     private:
+        ScreenReader& reader() { return core_.panels_.reader(); }
         ClientCore& core_;
     };
 
@@ -180,10 +182,6 @@ private:
 
     Canvas canvas_;
     Pictures pictures_;
-    ItemGridModel items_;
-    MessageGridModel messages_;
-    TabStripModel tabs_;
-    LogModel log_;
     TextEntry entry_;
     int clientWidth_ = screen::kDisplaySize;
     int clientHeight_ = screen::kDisplaySize;
@@ -201,7 +199,7 @@ private:
     std::vector<std::function<void()>> posted_;
 
     KeySender sender_;
-    ScreenReader reader_;
+    SidePanels panels_;
     EventRouter events_;
     RecordCommands commands_;
     Keyboard keyboard_;

@@ -16,7 +16,7 @@ void Keyboard::keyDown(int16_t vk, int16_t mask) {
 }
 
 void Keyboard::requestAllItems() {
-    d_.reader.expectListLines(screen::kBulkPages * screen::kListPageLines);
+    d_.panels.reader().expectListLines(screen::kBulkPages * screen::kListPageLines);
     for (int16_t page = 1; page <= screen::kBulkPages; ++page) {
         d_.sender.sendKey(vkey::F7, 0);
         d_.sender.sendKey(static_cast<int16_t>('0' + page), 0);
@@ -83,11 +83,7 @@ void Keyboard::setDelay(bool on) {
     modes_.touch();
 }
 
-void Keyboard::showLog() {
-    d_.log.exists = true;
-    d_.log.visible = true;
-    d_.log.touch();
-}
+void Keyboard::showLog() { d_.panels.showLog(); }
 
 void Keyboard::toggleFrozen() {
     modes_.frozen = !modes_.frozen;

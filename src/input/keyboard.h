@@ -9,7 +9,7 @@
 #include "input/key_sender.h"
 #include "input/text_entry.h"
 #include "panels/panel_models.h"
-#include "panels/screen_reader.h"
+#include "panels/side_panels.h"
 
 namespace quorlak {
 
@@ -31,8 +31,7 @@ public:
     struct Deps {
         KeySender& sender;
         TextEntry& entry;
-        LogModel& log;
-        ScreenReader& reader;
+        SidePanels& panels;
         // Clipboard text as Windows-1252 bytes.
         std::function<std::string()> clipboardText;
         std::function<void()> restartKeepAlive;

@@ -25,7 +25,8 @@ void PanelActions::sendCommand(const std::string& letters, int number) {
 // --- item grid -----------------------------------------------------------------
 
 void PanelActions::itemsMouseDown(int button, int yTwips) {
-    const long long item = static_cast<long long>(yTwips / ItemGridModel::kRowHeightTwips) + d_.items.toprow + 1;
+    const long long item =
+        static_cast<long long>(yTwips / ItemGridModel::kRowHeightTwips) + d_.panels.items().toprow + 1;
     // Item numbers are bytes: a pointer beyond row 255 picks nothing and
     // opens no menu, so no action can fall on a wrapped number.
     if (item < 1 || item > kMaxByte) return;
@@ -46,8 +47,7 @@ void PanelActions::itemAction(ItemAction action) {
 
 void PanelActions::itemsSelected(int row) {
     if (row < 0 || row >= ItemGridModel::kRows) return;
-    d_.items.row = row;
-    d_.items.touch();
+    d_.panels.pickItemRow(row);
     if (exchangeItem_ != 0) {
         d_.sender.sendText("X" + std::to_string(exchangeItem_) + ",");
         d_.sender.then([this] { exchangeItem_ = 0; });
@@ -57,16 +57,13 @@ void PanelActions::itemsSelected(int row) {
     d_.sender.sendText(std::to_string(row + 1));
     d_.sender.sendKey(vkey::Enter, 0);
     // Back to row 0 so the same row can be chosen again; not a selection.
-    d_.sender.then([this] {
-        d_.items.row = 0;
-        d_.items.touch();
-    });
+    d_.sender.then([this] { d_.panels.pickItemRow(0); });
 }
 
 void PanelActions::itemsScrolled(int toprow) {
     // The last top row is a byte; a grid this long cannot be paged.
     if (toprow < 0 || toprow > kMaxByte) return;
-    if (!d_.box.visible && std::abs(toprow - lastTopRow_) >= 2 && !d_.paging.following) {
+    if (!d_.box.visible && std::abs(toprow - lastTopRow_) >= 2 && !d_.panels.reader().paging().following) {
         d_.sender.sendKey(vkey::F7, 0);
         d_.sender.sendText(std::to_string(toprow / screen::kListPageLines + 1));
     }
@@ -76,11 +73,11 @@ void PanelActions::itemsScrolled(int toprow) {
 // --- message grid and tab strip -----------------------------------------------
 
 void PanelActions::messageSelected(int64_t row) {
-    const int64_t index = row - d_.messages.firstRow;
-    if (index < 0 || index >= static_cast<int64_t>(d_.messages.rows.size())) return;
-    d_.messages.row = row;
-    d_.messages.touch();
-    const MessageRow& message = d_.messages.rows[static_cast<size_t>(index)];
+    const MessageGridModel& messages = d_.panels.messages();
+    const int64_t index = row - messages.firstRow;
+    if (index < 0 || index >= static_cast<int64_t>(messages.rows.size())) return;
+    d_.panels.pickMessageRow(row);
+    const MessageRow& message = messages.rows[static_cast<size_t>(index)];
     if (!isAnswerKind(message.kind)) return;
     d_.sender.sendText("Mp");
     d_.sender.sendText(message.name);
@@ -89,11 +86,9 @@ void PanelActions::messageSelected(int64_t row) {
 
 void PanelActions::tabClicked(int index) {
     if (index < 1 || index > TabStripModel::kTabs) return;
-    d_.tabs.selected = index;
-    d_.tabs.touch();
+    d_.panels.selectTab(index);
     if (index == 1) {
-        d_.items.visible = true;
-        d_.items.touch();
+        d_.panels.showItems();
         return;
     }
     d_.sender.sendKey(vkey::F7, 0);
@@ -103,13 +98,12 @@ void PanelActions::tabClicked(int index) {
 void PanelActions::tabsMouseDown(int button) {
     if (!(button & kRightButton)) return;
     if (savedGridHeight_ != 0) {
-        d_.items.geometry.height = savedGridHeight_;
-        d_.items.touch();
+        d_.panels.setItemsHeight(savedGridHeight_);
         savedGridHeight_ = 0;
         return;
     }
     // The saved height is a byte: a taller grid (the wide layout) is not saved.
-    const int height = d_.items.geometry.height;
+    const int height = d_.panels.items().geometry.height;
     if (height > 0 && height <= kMaxByte) savedGridHeight_ = static_cast<uint8_t>(height);
 }
 

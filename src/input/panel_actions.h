@@ -10,7 +10,7 @@
 #include "input/key_sender.h"
 #include "input/text_entry.h"
 #include "panels/panel_models.h"
-#include "panels/screen_reader.h"
+#include "panels/side_panels.h"
 
 namespace quorlak {
 
@@ -22,11 +22,8 @@ public:
 
     struct Deps {
         KeySender& sender;
-        ItemGridModel& items;
-        MessageGridModel& messages;
-        TabStripModel& tabs;
+        SidePanels& panels;
         const TextBoxModel& box;
-        const ListPaging& paging;
         // The pop-up menu of item actions at the pointer; the choice comes back later.
         std::function<void()> showItemMenu;
     };

@@ -31,14 +31,10 @@ protected:
     TextEntry entry;
     TextBoxModel& box = entry.box();
     Canvas canvas;
-    ItemGridModel items;
-    MessageGridModel messages;
-    TabStripModel tabs;
-    LogModel log;
-    ScreenReader reader{{canvas, items, messages, tabs, log, [](int) {}, [] {}}};
+    SidePanels panels{canvas, [](int) {}, [] {}};
     int restarts = 0;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    Keyboard keyboard{{sender, entry, log, reader, [this] { return host.clipboardText(); }, [this] { ++restarts; },
+    Keyboard keyboard{{sender, entry, panels, [this] { return host.clipboardText(); }, [this] { ++restarts; },
                        [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
 };
 
