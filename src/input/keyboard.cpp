@@ -1,8 +1,5 @@
 #include "input/keyboard.h"
 
-#include <algorithm>
-#include <climits>
-
 #include "wire/key_items.h"
 #include "wire/screen_layout.h"
 
@@ -45,13 +42,7 @@ void Keyboard::formKeyDown(int16_t key, int16_t mask) {
 
 void Keyboard::boxKeyDown(int16_t key) {
     if (key != vkey::Up && key != vkey::Down) return;
-    TextBoxModel& box = d_.entry.box();
-    auto& g = box.geometry;
-    const long long moved =
-        key == vkey::Up ? static_cast<long long>(g.top) - g.height : static_cast<long long>(g.top) + g.height;
-    // No bounds on purpose; only the integer's own range.
-    g.top = static_cast<int>(std::clamp<long long>(moved, INT_MIN, INT_MAX));
-    box.touch();
+    d_.entry.moveBox(key == vkey::Up ? -1 : 1);
 }
 
 void Keyboard::keyPress(int16_t ch, uint16_t heldMask) {

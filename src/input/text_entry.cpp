@@ -1,5 +1,8 @@
 #include "input/text_entry.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "wire/screen_layout.h"
 
 namespace quorlak {
@@ -27,6 +30,13 @@ void TextEntry::fieldClosed() {
 
 void TextEntry::setText(std::string text) {
     box_.text = std::move(text);
+    box_.touch();
+}
+
+void TextEntry::moveBox(int direction) {
+    Geometry& g = box_.geometry;
+    const long long moved = static_cast<long long>(g.top) + static_cast<long long>(direction) * g.height;
+    g.top = static_cast<int>(std::clamp<long long>(moved, INT_MIN, INT_MAX));
     box_.touch();
 }
 

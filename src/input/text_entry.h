@@ -29,6 +29,8 @@ public:
     void fieldClosed();
     // The player edited the box.
     void setText(std::string text);
+    // Moves the box by its own height, up (-1) or down (+1); no bounds but the integer's range.
+    void moveBox(int direction);
 
     // A control received the keyboard focus. The grids and the tab strip hand
     // it on to the focus sink at once, so keys stay the window's.
@@ -42,8 +44,6 @@ public:
     }
 
     const TextBoxModel& box() const { return box_; }
-    // For the box's own keys, which move it.
-    TextBoxModel& box() { return box_; }
 
 private:
     TextBoxModel box_;

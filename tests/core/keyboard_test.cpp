@@ -20,16 +20,14 @@ using Writes = std::vector<std::string>;
 class KeyHandling : public ::testing::Test {
 protected:
     void showBox(std::string text = {}) {
-        box.visible = true;
-        box.focused = true;
-        box.text = std::move(text);
-        box.geometry = {100, 40, 82, 18};
+        entry.fieldOpened({100, 40, 10, 0, 0}, true);  // 82 wide, 18 high, with the keyboard
+        entry.setText(std::move(text));
     }
 
     FakeHost host;
     FakeClock clock;
     TextEntry entry;
-    TextBoxModel& box = entry.box();
+    const TextBoxModel& box = entry.box();
     Canvas canvas;
     SidePanels panels{canvas, [](int) {}, [] {}};
     int restarts = 0;
@@ -56,11 +54,11 @@ TEST_F(KeyHandling, UpAndDownMoveTheFocusedBoxByItsHeightWithoutBounds) {
 
 TEST_F(KeyHandling, BoxKeysNeedTheBoxVisibleAndFocused) {
     showBox();
-    box.focused = false;
+    entry.focusEntered(FocusHolder::FocusSink);
     keyboard.keyDown(40, 0);
     EXPECT_EQ(box.geometry.top, 40);
-    box.focused = true;
-    box.visible = false;
+    entry.focusEntered(FocusHolder::TextBox);
+    entry.fieldClosed();
     keyboard.keyDown(40, 0);
     EXPECT_EQ(box.geometry.top, 40);
 }
