@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "session/data_files.h"
+#include "canvas/data_files.h"
 
 namespace quorlak::bench {
 

@@ -12,8 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "session/host.h"
-#include "session/pictures.h"
+#include "base/clock.h"
+#include "canvas/pictures.h"
+#include "core/core_host.h"
 
 namespace quorlak::bench {
 

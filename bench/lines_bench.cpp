@@ -6,7 +6,7 @@
 
 #include "bench_parts.h"
 #include "bench_support.h"
-#include "session/client_core.h"
+#include "core/client_core.h"
 
 namespace quorlak::bench {
 namespace {
@@ -30,14 +30,13 @@ void appendLine(std::string& out, LineSink sink, size_t n) {
 }  // namespace
 
 LinesResult measureLines(LineSink sink, size_t lines) {
-    GlobalVars globals;
     NullHost host;
     StillClock clock;
-    auto core = std::make_unique<ClientCore>(globals, host, clock);
+    auto core = std::make_unique<ClientCore>(host, clock);
     core->load(assets().pictures, assets().font);
     core->setConnected(true);
-    core->resize(512, 512);
-    core->menu(MenuItem::mnudelay);
+    core->resize(screen::kDisplaySize, screen::kDisplaySize);
+    core->menu(MenuItem::DelayMode);
     core->receive(kScreenBegins);
     if (sink == LineSink::Log)
         core->receive(

@@ -6,9 +6,11 @@
 
 #include "bench_parts.h"
 #include "bench_support.h"
-#include "draw_script.h"
-#include "session/client_core.h"
-#include "terminal/framer.h"
+#include "commands/record_commands.h"
+#include "core/client_core.h"
+#include "draw_recorder.h"
+#include "panels/side_panels.h"
+#include "wire/framer.h"
 
 namespace quorlak::bench {
 namespace {
@@ -28,15 +30,43 @@ public:
     size_t sum = 0;
 };
 
+// The real record commands and screen reader on a recorder, as a client with
+// DELAY off runs them: what the recorder takes down is the stream's drawing.
+class DrawingOnly : public RecordHandler, public NoScreenEvents {
+public:
+    DrawingOnly()
+        : recorder(assets().font),
+          panels(
+              recorder, [](int) {}, [] {}),
+          commands(recorder, assets().pictures, *this) {}
+
+    void beginChunk() override { commands.beginChunk(); }
+    Flow handle(const Record& record) override {
+        ++records;
+        commands.run(record);
+        return Flow::Continue;
+    }
+    bool textLine(std::string& text) override { return panels.reader().readTextLine(text); }
+    void slotUnderlined(int slot) override { panels.reader().slotUnderlined(slot); }
+    void itemRowMarked() override { panels.reader().itemRowMarked(); }
+    void tabStripCleared() override { panels.reader().tabStripCleared(); }
+    void encounterStarted() override { panels.reader().encounterStarted(); }
+    void encounterEnded() override { panels.reader().encounterEnded(); }
+
+    DrawRecorder recorder;
+    SidePanels panels;
+    RecordCommands commands;
+    size_t records = 0;
+};
+
 // A client as the window has it after loading, with DELAY off so no pause holds.
 struct Client {
-    Client() : core(std::make_unique<ClientCore>(globals, host, clock)) {
+    Client() : core(std::make_unique<ClientCore>(host, clock)) {
         core->load(assets().pictures, assets().font);
         core->setConnected(true);
-        core->resize(512, 512);
-        core->menu(MenuItem::mnudelay);
+        core->resize(screen::kDisplaySize, screen::kDisplaySize);
+        core->menu(MenuItem::DelayMode);
     }
-    GlobalVars globals;
     NullHost host;
     StillClock clock;
     std::unique_ptr<ClientCore> core;
@@ -63,8 +93,7 @@ FramingResult measureFraming(const std::string& stream, int reps) {
     // One pass takes milliseconds: many passes, interleaved, ride out a busy machine.
     std::vector<double> framer, scan;
     for (int i = 0; i < reps * 10; ++i) {
-        std::string tail;
-        StreamFramer f(tail);
+        StreamFramer f;
         CountingHandler handler;
         double start = cpuSeconds();
         f.feed(stream, handler);
@@ -95,8 +124,10 @@ FramingResult measureFraming(const std::string& stream, int reps) {
 
 PipelineResult measurePipeline(const std::string& stream, int reps) {
     PipelineResult result;
-    const DrawScript script = decodeDrawScript(stream, 0, assets().pictures, assets().font);
-    result.records = script.records();
+    DrawingOnly drawing;
+    StreamFramer framer;
+    framer.feed(stream, drawing);
+    result.records = drawing.records;
 
     std::vector<double> core, bare;
     QImage corePicture, barePicture;
@@ -106,7 +137,7 @@ PipelineResult measurePipeline(const std::string& stream, int reps) {
         Canvas canvas;
         canvas.setFont(assets().font);
         const double start = cpuSeconds();
-        script.run(canvas, assets().pictures);
+        drawing.recorder.replay(canvas);
         bare.push_back(cpuSeconds() - start);
         barePicture = canvas.image();
     }

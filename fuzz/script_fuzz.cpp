@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "canvas/data_files.h"
 #include "fuzz_app.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
-#include "session/data_files.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Whatever came in, the client's own bounds hold.
     const quorlak::ClientCore& core = session.core();
-    if (core.state().rxtail.size() > quorlak::StreamFramer::kMaxTail) __builtin_trap();
+    if (core.unfinishedRecord().size() > quorlak::StreamFramer::kMaxTail) __builtin_trap();
     if (core.messages().rows.size() > quorlak::MessageGridModel::kMaxRows) __builtin_trap();
     if (core.log().text.size() > quorlak::LogModel::kMaxBytes) __builtin_trap();
     if (core.heldInputs() > quorlak::ClientCore::kMaxHeldInputs) __builtin_trap();

@@ -5,23 +5,23 @@
 #include <memory>
 #include <string_view>
 
+#include "canvas/data_files.h"
+#include "core/client_core.h"
 #include "fuzz_app.h"
 #include "replay/replay_host.h"
-#include "session/client_core.h"
-#include "session/data_files.h"
+#include "replay/virtual_clock.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quorlak::fuzz::app("stream-fuzz");
     static const quorlak::Pictures pictures = quorlak::loadPictures();
     static const QFont font = quorlak::loadTerminalFont();
 
-    quorlak::GlobalVars globals;
     quorlak::ReplayHost host;
     quorlak::VirtualClock clock;
-    auto core = std::make_unique<quorlak::ClientCore>(globals, host, clock);
+    auto core = std::make_unique<quorlak::ClientCore>(host, clock);
     core->load(pictures, font);
     core->setConnected(true);
-    core->resize(512, 512);
+    core->resize(quorlak::screen::kDisplaySize, quorlak::screen::kDisplaySize);
 
     // The first byte picks the chunk size; bytes 0xFE in the data also let the clock run.
     if (size == 0) return 0;

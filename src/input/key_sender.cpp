@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "input/key_items.h"
+#include "wire/key_items.h"
 
 namespace quorlak {
 
@@ -14,10 +14,10 @@ void KeySender::beginHandler() {
     handlers_.emplace_back();
 }
 
-void KeySender::sendkey(int16_t code, int16_t mask) { submit({keyItem(code, mask), false, {}}); }
+void KeySender::sendKey(int16_t code, int16_t mask) { submit({keyItem(code, mask), false, {}}); }
 
-void KeySender::sendkeys(std::string_view keys, bool oneatatime) {
-    const size_t perWrite = oneatatime ? 1 : kMaxItemsPerWrite;
+void KeySender::sendText(std::string_view keys, bool oneKeyPerWrite) {
+    const size_t perWrite = oneKeyPerWrite ? 1 : kMaxItemsPerWrite;
     std::string pending;
     size_t count = 0;
     for (size_t i = 0; i < keys.size(); ++i) {

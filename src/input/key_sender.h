@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "panels/panel_models.h"
-#include "session/host.h"
+#include "base/clock.h"
+#include "input/text_entry.h"
 
 namespace quorlak {
 
@@ -34,10 +34,10 @@ public:
     void beginHandler();
     // One key item in a write of its own. It never starts a gap, but waits
     // for the gaps of its handler's earlier writes.
-    void sendkey(int16_t code, int16_t mask);
+    void sendKey(int16_t code, int16_t mask);
     // One key item per character, in writes of at most ten (one each with
-    // `oneatatime`); each write may start a gap.
-    void sendkeys(std::string_view keys, bool oneatatime = false);
+    // `oneKeyPerWrite`); each write may start a gap.
+    void sendText(std::string_view text, bool oneKeyPerWrite = false);
     // A step of the running handler after its sending: it runs once the
     // handler's writes so far have gone out and their gaps have passed.
     void then(std::function<void()> step);
@@ -51,7 +51,7 @@ public:
 private:
     struct Step {
         std::string bytes;
-        bool paced = false;            // a write of sendkeys: the box check follows it
+        bool paced = false;            // a write of sendText: the box check follows it
         std::function<void()> action;  // set for a step that is not a write
     };
     struct Handler {

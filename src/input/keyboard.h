@@ -1,30 +1,39 @@
 #pragma once
-// The main window's key handlers and the mode menus.
+// The main window's key handlers and the three input modes: text box input,
+// DELAY (pause records are honoured) and freeze (received data is dropped).
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
-#include "input/key_items.h"
 #include "input/key_sender.h"
+#include "input/text_entry.h"
 #include "panels/panel_models.h"
-#include "session/client_state.h"
-#include "session/host.h"
+#include "panels/side_panels.h"
 
 namespace quorlak {
 
+// The modes and the captions of their menu items. A caption keeps its
+// access key until the player first switches the mode.
+struct InputModes : Revisioned {
+    bool textBox = false;
+    bool delay = false;  // switched on by the load step
+    bool frozen = false;
+    std::string textBoxCaption = "&Textbox";
+    std::string delayCaption = "&DELAY";
+};
+
 class Keyboard {
 public:
-    // Inventory lines expected after the bulk request: 6 pages of 14.
-    static constexpr uint8_t kBulkPages = 6;
-    static constexpr uint8_t kBulkItems = 84;
+    // The caption of the menu item that shows the encounter log.
+    static constexpr const char* kViewLogCaption = "view &log";
 
     struct Deps {
-        ClientState& state;
         KeySender& sender;
-        TextBoxModel& box;
-        MenuModel& menus;
-        LogModel& log;
-        CoreHost& host;
+        TextEntry& entry;
+        SidePanels& panels;
+        // Clipboard text as Windows-1252 bytes.
+        std::function<std::string()> clipboardText;
         std::function<void()> restartKeepAlive;
         // A key-down for every client window, this one included, with the
         // modifiers held when the character was typed.
@@ -37,16 +46,22 @@ public:
     // The window's character handling; `heldMask` is the modifiers held as
     // the character was typed.
     void keyPress(int16_t ch, uint16_t heldMask);
-    void menuTextbox();
-    void menuDelay();
-    void menuViewLog();
-    void doubleClick();
+    void toggleTextBoxMode();
+    void toggleDelayMode();
+    void showLog();
+    // A double-click on the display freezes it, or thaws it.
+    void toggleFrozen();
+    // The load step switches DELAY on.
+    void setDelay(bool on);
+
+    const InputModes& modes() const { return modes_; }
 
 private:
     void formKeyDown(int16_t vk, int16_t mask);
     void boxKeyDown(int16_t vk);
     void requestAllItems();
     Deps d_;
+    InputModes modes_;
 };
 
 }  // namespace quorlak

@@ -2,8 +2,9 @@
 
 #include <QKeyEvent>
 #include <algorithm>
-#include <array>
 #include <vector>
+
+#include "base/cp1252.h"
 
 namespace quorlak {
 
@@ -113,12 +114,6 @@ std::optional<int16_t> lookup(int qtKey, bool keypad) {
     return std::nullopt;
 }
 
-// Code points 0x80..0x9F of Windows-1252; 0 where the code page has none.
-constexpr std::array<char16_t, 32> kHighControls = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                                    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 }  // namespace
 
 std::span<const KeyMapEntry> keyMapTable() { return table(); }
@@ -173,21 +168,13 @@ std::optional<int16_t> characterCodeFor(int qtKey, Qt::KeyboardModifiers modifie
     if (text.isEmpty()) return std::nullopt;
     const char32_t ch = text.toUcs4().value(0);
     if (ch < 0x20 || ch == 0x7F) return std::nullopt;
-    const auto byte = cp1252FromUnicode(ch);
+    const auto byte = unicodeToCp1252(ch);
     if (!byte) return std::nullopt;
     return static_cast<int16_t>(*byte);
 }
 
 std::optional<int16_t> characterCodeFor(const QKeyEvent& event) {
     return characterCodeFor(event.key(), event.modifiers(), event.text());
-}
-
-std::optional<uint8_t> cp1252FromUnicode(char32_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF)) return static_cast<uint8_t>(ch);
-    for (size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] != 0 && kHighControls[i] == ch) return static_cast<uint8_t>(0x80 + i);
-    }
-    return std::nullopt;
 }
 
 }  // namespace quorlak

@@ -40,7 +40,4 @@ std::optional<VirtualKey> virtualKeyFor(const QKeyEvent& event);
 std::optional<int16_t> characterCodeFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
 std::optional<int16_t> characterCodeFor(const QKeyEvent& event);
 
-// The Windows-1252 byte of a character, if the code page has it.
-std::optional<uint8_t> cp1252FromUnicode(char32_t ch);
-
 }  // namespace quorlak

@@ -4,31 +4,28 @@
 // reach these handlers; changes the program makes to the panels send nothing.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "input/key_sender.h"
+#include "input/text_entry.h"
 #include "panels/panel_models.h"
-#include "session/client_state.h"
-#include "session/host.h"
+#include "panels/side_panels.h"
 
 namespace quorlak {
 
-enum class ItemAction { Spell, Use, Give, Xchange, Bank };
+enum class ItemAction { Spell, Use, Give, Exchange, Bank };
 
 class PanelActions {
 public:
     static constexpr int kRightButton = 2;
-    static constexpr int kPageRows = 14;  // the server's inventory pages
-    static constexpr int kTabCount = 6;
 
     struct Deps {
-        ClientState& state;
         KeySender& sender;
-        ItemGridModel& items;
-        MessageGridModel& messages;
-        TabStripModel& tabs;
+        SidePanels& panels;
         const TextBoxModel& box;
-        CoreHost& host;
+        // The pop-up menu of item actions at the pointer; the choice comes back later.
+        std::function<void()> showItemMenu;
     };
     explicit PanelActions(Deps deps) : d_(deps) {}
 
@@ -44,13 +41,23 @@ public:
     void tabClicked(int index);
     void tabsMouseDown(int button);
 
-    // The caption of tab 1..6.
-    static const char* tabCaption(int index);
+    // The item number the pointer picked last (a byte, as the game keeps it).
+    uint8_t itemPick() const { return itemPick_; }
+    // The item to exchange with the next one picked; 0 for none.
+    uint8_t exchangeItem() const { return exchangeItem_; }
+    // The item grid's height saved by a right click on the tab strip; 0 for none.
+    uint8_t savedGridHeight() const { return savedGridHeight_; }
+    // The item grid's top row last seen.
+    uint8_t lastTopRow() const { return lastTopRow_; }
 
 private:
     // Letters and a number as one key string, then Enter.
     void sendCommand(const std::string& letters, int number);
     Deps d_;
+    uint8_t itemPick_ = 0;
+    uint8_t exchangeItem_ = 0;
+    uint8_t savedGridHeight_ = 0;
+    uint8_t lastTopRow_ = 0;
 };
 
 }  // namespace quorlak

@@ -2,9 +2,8 @@
 
 #include <string_view>
 
+#include "base/val_rule.h"
 #include "panels/encounter_log.h"
-#include "panels/text_interpreter.h"
-#include "terminal/val_rule.h"
 
 namespace quorlak {
 namespace {
@@ -19,8 +18,6 @@ void replaceAll(std::string& text, std::string_view find, std::string_view repla
     text = std::move(out);
 }
 
-constexpr int kSlots = 4;
-
 }  // namespace
 
 void substituteCreatureNames(std::string& text) {
@@ -29,37 +26,49 @@ void substituteCreatureNames(std::string& text) {
     replaceAll(text, "Wolves", "Huskies");
 }
 
-bool TextInterpreter::encounterBand(std::string& text) {
-    ClientState& state = d_.state;
+bool EncounterBand::readLine(std::string& text) {
     substituteCreatureNames(text);
-    if (state.logging) logAdd(d_.log, text);
-    d_.canvas.foreColor = kWhite;
+    if (state_.logging) logAdd(d_.log, text);
+    d_.target.foreColor = kWhite;
 
     // Creature lines start with their slot's digit; the line records redraw them in red.
     const int slot = static_cast<int>(valNumber(std::string_view(text).substr(0, 1)));
-    if (slot > 0 && slot <= kSlots) {
-        state.slottext[slot] = text;
-        state.slotx[slot] = clampToInt16(d_.canvas.currentX);
-        state.sloty[slot] = clampToInt16(d_.canvas.currentY);
+    if (slot > 0 && slot <= screen::kSlotCount) {
+        state_.text[slot] = text;
+        state_.x[slot] = clampToInt16(d_.target.currentX);
+        state_.y[slot] = clampToInt16(d_.target.currentY);
     }
 
     if (text.find("drained") != std::string::npos) {
-        messadd(text, kRed);
+        d_.messages.add(text, kRed);
         return true;
     }
     if (text.find(" user") != std::string::npos) warnOfRisingUsers(text);
     return true;
 }
 
-void TextInterpreter::warnOfRisingUsers(const std::string& text) {
+void EncounterBand::warnOfRisingUsers(const std::string& text) {
     const auto users = toUInt8(valNumber(text));
     if (!users) return;  // not a count that a player could see
     // Someone joined a player who was alone.
-    if (d_.state.lastusers == 1 && *users > 1) {
-        d_.host.beep();
-        ++beeps_;
+    if (state_.lastUsers == 1 && *users > 1) {
+        ++warnings_;
+        d_.warn();
     }
-    d_.state.lastusers = *users;
+    state_.lastUsers = *users;
+}
+
+void EncounterBand::underlineSlot(int slot) {
+    DrawingTarget& t = d_.target;
+    t.foreColor = kRed;
+    t.currentX = state_.x[slot];
+    t.currentY = float(state_.y[slot] - screen::kTextRaise);
+    t.printText(state_.text[slot]);
+}
+
+void EncounterBand::start() {
+    if (!state_.logging) logClear(d_.log);
+    state_.logging = true;
 }
 
 }  // namespace quorlak

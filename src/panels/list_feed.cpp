@@ -1,24 +1,18 @@
-#include <string>
+#include "panels/list_feed.h"
 
-#include "panels/text_interpreter.h"
-#include "terminal/val_rule.h"
+#include "base/val_rule.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
-namespace {
-
-constexpr int kPageLines = 14;
-
-}  // namespace
-
-bool TextInterpreter::listColumn(const std::string& text) {
-    ClientState& state = d_.state;
+bool ListFeed::readLine(const std::string& text) {
+    ListPaging& state = paging_;
     ItemGridModel& items = d_.items;
 
-    if (text == "B" && state.itemnum >= 1) {
+    if (text == "B" && state.lastNumber >= 1) {
         // The mark goes beside the last list line read; a line numbered 99
         // has no row, so its mark marks nothing.
-        if (state.itemnum <= ItemGridModel::kRows) {
-            const int row = state.itemnum - 1;
+        if (state.lastNumber <= ItemGridModel::kRows) {
+            const int row = state.lastNumber - 1;
             items.row = row;
             items.col = 1;
             items.rows[row].italic = true;
@@ -28,18 +22,18 @@ bool TextInterpreter::listColumn(const std::string& text) {
         return false;
     }
 
-    state.itemnum = toInt16(valNumber(std::string_view(text).substr(0, 2))).value_or(0);
+    state.lastNumber = toInt16(valNumber(std::string_view(text).substr(0, 2))).value_or(0);
     // Only lines numbered 1 to 98 have a row; any other is read like a heading.
-    const bool hasRow = state.itemnum > 0 && state.itemnum <= ItemGridModel::kRows;
+    const bool hasRow = state.lastNumber > 0 && state.lastNumber <= ItemGridModel::kRows;
 
     if (hasRow && text.size() >= 3 && text[2] == '.') {
-        const int row = state.itemnum - 1;
-        if (state.itemsexpected > 0) --state.itemsexpected;
+        const int row = state.lastNumber - 1;
+        if (state.linesExpected > 0) --state.linesExpected;
         // Follow the list to each new page, but not through a bulk request's pages.
-        if (row % kPageLines == 0 && state.itemsexpected == 0) {
-            state.scrolling = true;
+        if (row % screen::kListPageLines == 0 && state.linesExpected == 0) {
+            state.following = true;
             d_.setItemsTopRow(row);
-            state.scrolling = false;
+            state.following = false;
         }
         ItemRow& item = items.rows[row];
         item.mark.clear();
@@ -52,7 +46,7 @@ bool TextInterpreter::listColumn(const std::string& text) {
         items.touch();
         d_.tabs.visible = true;
         d_.tabs.touch();
-        d_.canvas.foreColor = kCyan;
+        d_.target.foreColor = kCyan;
         return false;
     }
 
@@ -61,8 +55,20 @@ bool TextInterpreter::listColumn(const std::string& text) {
         items.visible = false;
         items.touch();
     }
-    d_.canvas.foreColor = kCyan;
+    d_.target.foreColor = kCyan;
     return true;
+}
+
+void ListFeed::markLastRow() {
+    const int16_t number = paging_.lastNumber;
+    // The grid has a fixed number of rows: a number past them marks nothing.
+    if (number <= 0 || number > ItemGridModel::kRows) return;
+    ItemGridModel& items = d_.items;
+    items.row = number - 1;
+    items.col = 1;
+    items.rows[number - 1].bold = true;
+    items.rows[number - 1].mark = kBullet;
+    items.touch();
 }
 
 }  // namespace quorlak

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "panels/screen_regions.h"
-#include "panels/text_interpreter.h"
 
 namespace quorlak {
 
@@ -66,21 +65,21 @@ MessageRow splitMessage(const std::string& line, QRgb listColor) {
     return row;
 }
 
-bool TextInterpreter::messageBand(std::string& text) {
+bool MessageFeed::readLine(std::string& text) {
     if (!text.empty()) text.erase(0, 1);
     // A line still on the screen is redrawn; keep it off the grid then.
-    if (repeatsRecentRow(d_.messages, text)) return true;
+    if (repeatsRecentRow(messages_, text)) return true;
 
-    appendMessageRow(d_.messages, splitMessage(text, d_.items.foreColor));
-    d_.messages.visible = true;
+    appendMessageRow(messages_, splitMessage(text, items_.foreColor));
+    messages_.visible = true;
     return false;
 }
 
-void TextInterpreter::messadd(const std::string& text, QRgb color) {
+void MessageFeed::add(const std::string& text, QRgb color) {
     MessageRow row;
     row.text = text;
     row.color = color;
-    appendMessageRow(d_.messages, std::move(row));
+    appendMessageRow(messages_, std::move(row));
 }
 
 }  // namespace quorlak

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "panels/panel_colors.h"
+#include "canvas/colors.h"
 
 namespace quorlak {
 
@@ -78,18 +78,16 @@ struct MessageGridModel : Revisioned {
 };
 
 struct TabStripModel : Revisioned {
+    static constexpr int kTabs = 6;
+    // The caption of tab 1..6; empty for any other number.
+    static const char* caption(int index) {
+        constexpr const char* kCaptions[kTabs] = {"items", "status", "Spells", "company", "area", "everyone"};
+        return index >= 1 && index <= kTabs ? kCaptions[index - 1] : "";
+    }
     bool visible = true;
     Geometry geometry{184, 424, 337, 25};
     bool front = false;  // lies above the item grid (it starts beneath it)
     int selected = 1;    // 1..6
-};
-
-struct TextBoxModel : Revisioned {
-    bool visible = false;
-    Geometry geometry{128, 136, 81, 18};
-    int maxlength = 0;  // 0 = no limit
-    std::string text;   // Windows-1252 bytes
-    bool focused = false;
 };
 
 // The encounter log window's text, newest line last.
@@ -103,17 +101,10 @@ struct LogModel : Revisioned {
     uint64_t resets = 0;
 };
 
-struct MenuModel : Revisioned {
-    std::string mnutextbox = "&Textbox";
-    std::string mnudelay = "&DELAY";
-    std::string mnuviewlog = "view &log";
-    std::string netexp;
-};
-
-struct WindowModel : Revisioned {
-    std::string caption = "Duvur Quorlak";
-    int clientWidth = 512;
-    int clientHeight = 512;
+// What the screen's text puts in the window's caption and the menu bar.
+struct CaptionsModel : Revisioned {
+    std::string windowCaption = "Duvur Quorlak";
+    std::string experience;  // the experience gained since the baseline; empty until read
 };
 
 }  // namespace quorlak

@@ -1,16 +1,19 @@
 #include "panels/screen_regions.h"
 
-#include "terminal/val_rule.h"
+#include "base/val_rule.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
 
-int lineHeight(float currentY) { return clampToInt16(512.0 - static_cast<double>(currentY)); }
+using namespace screen;
+
+int lineHeight(float currentY) { return clampToInt16(double(kDisplaySize) - static_cast<double>(currentY)); }
 
 ScreenRegion classifyLine(int height, float x) {
-    if (height < 60) return ScreenRegion::MessageBand;
-    if (height <= 73) return ScreenRegion::PlayerBand;
-    if (height <= 319) return x < 170 ? ScreenRegion::StatusColumn : ScreenRegion::ListColumn;
-    if (height <= 420) return ScreenRegion::EncounterBand;
+    if (height < kMessageBandTop) return ScreenRegion::MessageBand;
+    if (height <= kPlayerBandTop) return ScreenRegion::PlayerBand;
+    if (height <= kColumnsTop) return x < kColumnSplitX ? ScreenRegion::StatusColumn : ScreenRegion::ListColumn;
+    if (height <= kEncounterBandTop) return ScreenRegion::EncounterBand;
     return ScreenRegion::TopBand;
 }
 

@@ -1,20 +1,14 @@
+#include "panels/status_column.h"
+
 #include <algorithm>
 #include <optional>
-#include <string>
 
+#include "base/val_rule.h"
 #include "panels/screen_regions.h"
-#include "panels/text_interpreter.h"
-#include "terminal/val_rule.h"
+#include "wire/screen_layout.h"
 
 namespace quorlak {
 namespace {
-
-// Rows of the status column that carry a meaning, by their exact y.
-constexpr float kThresholdRow = 219;
-constexpr float kExperienceRow = 264;
-constexpr float kGaugeRow = 204;
-constexpr int kBarTop = 198;
-constexpr int kBarBottom = 199;
 
 struct Gauge {
     int16_t now;
@@ -32,10 +26,11 @@ std::optional<Gauge> readGaugeValues(const std::string& text) {
 
 }  // namespace
 
-bool TextInterpreter::statusColumn(const std::string& text) {
-    Canvas& canvas = d_.canvas;
+bool StatusColumn::readLine(const std::string& text) {
+    using namespace screen;
+    DrawingTarget& canvas = target_;
     const int h = lineHeight(canvas.currentY);
-    if (canvas.currentX > 70 && h > 111 && h < 177) {
+    if (canvas.currentX > kWarningFromX && h > kWarningAboveHeight && h < kWarningBelowHeight) {
         canvas.foreColor = kRed;
         return true;
     }
@@ -43,7 +38,7 @@ bool TextInterpreter::statusColumn(const std::string& text) {
     if (canvas.currentY == kThresholdRow) {
         if (valNumber(fromChar(text, 18)) < 60) canvas.foreColor = kYellow;
     } else if (canvas.currentY == kExperienceRow) {
-        if (canvas.currentX == 11) canvas.foreColor = kRed;
+        if (canvas.currentX == kExperienceLabelX) canvas.foreColor = kRed;
         else readExperience(text);
     } else if (canvas.currentY == kGaugeRow) {
         readGauge(text);
@@ -51,32 +46,37 @@ bool TextInterpreter::statusColumn(const std::string& text) {
     return true;
 }
 
-void TextInterpreter::readExperience(const std::string& text) {
+void StatusColumn::readExperience(const std::string& text) {
     std::string digits(fromChar(text, 10));
     std::erase(digits, ',');
     const auto value = toInt32(valNumber(digits));
     if (!value) return;  // beyond the counter's width: keep the last good value
-    d_.state.expnow = *value;
-    const auto gained = toInt32(static_cast<double>(*value) - d_.state.expstart);
+    values_.experience = *value;
+    const auto gained = toInt32(static_cast<double>(*value) - values_.experienceBaseline);
     if (!gained) return;
-    d_.menus.netexp = std::to_string(*gained);
-    d_.menus.touch();
+    captions_.experience = std::to_string(*gained);
+    captions_.touch();
 }
 
-void TextInterpreter::readGauge(const std::string& text) {
+void StatusColumn::readGauge(const std::string& text) {
     const auto gauge = readGaugeValues(text);
     if (!gauge) return;
-    d_.state.gaugenow = gauge->now;
-    d_.state.gaugemax = gauge->max;
+    values_.gaugeNow = gauge->now;
+    values_.gaugeMax = gauge->max;
     if (gauge->max == 0) return;  // no ratio to draw; the line is still printed
 
-    Canvas& canvas = d_.canvas;
+    using namespace screen;
+    DrawingTarget& canvas = target_;
     const float ratio = static_cast<float>(gauge->now) / static_cast<float>(gauge->max);
-    canvas.box(0, kBarTop, Canvas::kSize, kBarBottom, canvas.backColor);
-    canvas.box(0, kBarBottom, clampToInt16(Canvas::kSize * ratio), kBarTop, ratio > 0.5f ? kGreen : kRed);
+    canvas.box(0, kGaugeBarTop, kDisplaySize, kGaugeBarBottom, canvas.backColor);
+    canvas.box(0, kGaugeBarBottom, clampToInt16(kDisplaySize * ratio), kGaugeBarTop, ratio > 0.5f ? kGreen : kRed);
     // The drawing moved the current point; the line belongs at the column's left.
-    canvas.currentX = 10;
+    canvas.currentX = kGaugeLineX;
     canvas.currentY = kGaugeRow;
+}
+
+void StatusColumn::startCounting() {
+    if (values_.experienceBaseline == 0) values_.experienceBaseline = values_.experience;
 }
 
 }  // namespace quorlak

@@ -1,26 +1,14 @@
 #pragma once
-// The world as the replay driver plays it: a clock that moves only when told,
-// and a host that records what the client does instead of doing it.
+// The world as the replay driver plays it: a host that records what the
+// client does instead of doing it.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "session/host.h"
+#include "core/core_host.h"
 
 namespace quorlak {
-
-class VirtualClock : public Clock {
-public:
-    double nowMs() const override { return now_; }
-    // Never goes back.
-    void setNow(double ms) {
-        if (ms > now_) now_ = ms;
-    }
-
-private:
-    double now_ = 0;
-};
 
 class ReplayHost : public CoreHost {
 public:

@@ -6,8 +6,6 @@ namespace quorlak {
 
 namespace {
 
-constexpr int kMaxClientSize = 32767;
-
 bool parseChunk(const QString& text, size_t& out) {
     bool ok = false;
     const qulonglong n = text.toULongLong(&ok);

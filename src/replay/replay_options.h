@@ -7,12 +7,17 @@
 #include <string>
 #include <variant>
 
+#include "wire/screen_layout.h"
+
 namespace quorlak {
+
+// The largest client area a replay can ask for (the desktop's 16-bit limit).
+constexpr int kMaxClientSize = 32767;
 
 struct ReplayOptions {
     size_t chunk = 0;  // 0: every stream file is one chunk
-    int width = 512;
-    int height = 512;
+    int width = screen::kDisplaySize;
+    int height = screen::kDisplaySize;
     QString pngPath;
     QString statePath;  // "-" is standard output
     QString scriptPath;

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "canvas/data_files.h"
 #include "replay/file_bytes.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
-#include "session/data_files.h"
 
 namespace quorlak {
 

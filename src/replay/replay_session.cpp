@@ -15,7 +15,7 @@ constexpr int kMaxStalledWakes = 8;
 }  // namespace
 
 ReplaySession::ReplaySession(Pictures pictures, const QFont& font, int width, int height, size_t chunk)
-    : core_(globals_, host_, clock_), chunk_(chunk) {
+    : core_(host_, clock_), chunk_(chunk) {
     core_.load(std::move(pictures), font);
     core_.setConnected(true);
     // The window is always first shown at its created size; another size is

@@ -11,15 +11,16 @@
 #include <cstddef>
 #include <string>
 
+#include "core/client_core.h"
 #include "replay/replay_host.h"
 #include "replay/script.h"
-#include "session/client_core.h"
+#include "replay/virtual_clock.h"
 
 namespace quorlak {
 
 class ReplaySession {
 public:
-    static constexpr int kDefaultSize = 512;
+    static constexpr int kDefaultSize = screen::kDisplaySize;
 
     // Loads the client, connects it, shows it at the created size and then
     // resizes it to width x height.
@@ -46,7 +47,6 @@ public:
 private:
     void callCore(const ScriptEvent& event);
 
-    GlobalVars globals_;
     VirtualClock clock_;
     ReplayHost host_;
     ClientCore core_;

@@ -10,6 +10,7 @@
 
 #include "panels/panel_models.h"
 #include "replay/byte_text.h"
+#include "replay/replay_options.h"
 
 namespace quorlak {
 
@@ -20,18 +21,6 @@ using Kind = ScriptEvent::Kind;
 constexpr int64_t kMaxTwips = 0x7fffffff;
 constexpr int64_t kMaxMessageRow = int64_t{1} << 53;  // exact in a JSON number
 constexpr double kMaxAdvanceMs = 2147483647.0;        // bounds the ticks one event can cause
-constexpr int kMaxClientSize = 32767;
-
-const std::array<std::pair<const char*, MenuItem>, 8> kMenus{{
-    {"mnutextbox", MenuItem::mnutextbox},
-    {"mnudelay", MenuItem::mnudelay},
-    {"mnuviewlog", MenuItem::mnuviewlog},
-    {"mnuSpell", MenuItem::mnuSpell},
-    {"mnuUse", MenuItem::mnuUse},
-    {"mnugive", MenuItem::mnugive},
-    {"mnuXchange", MenuItem::mnuXchange},
-    {"mnuBank", MenuItem::mnuBank},
-}};
 
 // The key that names each kind of event. "char" alone is an event; beside
 // "keydown" it is part of the key press.
@@ -228,11 +217,11 @@ bool parseEvent(const QJsonObject& obj, const QString& key, ScriptEvent& ev, std
         ev.kind = Kind::Menu;
         QString name;
         if (!p.onlyKeys({"menu"}) || !p.string("menu", name)) return false;
-        for (const auto& [menuName, item] : kMenus) {
-            if (name == QLatin1String(menuName)) {
-                ev.menu = item;
-                return true;
-            }
+        const QByteArray latin = name.toLatin1();
+        if (const auto item = menuItemNamed(std::string_view(latin.constData(), size_t(latin.size())));
+            item && QString::fromLatin1(latin) == name) {
+            ev.menu = *item;
+            return true;
         }
         return p.fail("unknown menu item " + quoted(name));
     }

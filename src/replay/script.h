@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "session/client_core.h"
+#include "core/client_core.h"
 
 namespace quorlak {
 
@@ -51,7 +51,7 @@ struct ScriptEvent {
     int width = 0;              // resize
     int height = 0;
     double ms = 0;  // advance
-    MenuItem menu = MenuItem::mnutextbox;
+    MenuItem menu = MenuItem::TextBoxMode;
     bool open = false;  // connection
 };
 

@@ -69,35 +69,42 @@ private:
     bool first_ = true;
 };
 
-void writeState(JsonOut& j, const ClientState& s) {
-    j.boolean("cdseen", s.cdseen);
-    j.boolean("logging", s.logging);
-    j.boolean("textboxmode", s.textboxmode);
-    j.boolean("delaymode", s.delaymode);
-    j.boolean("frozen", s.frozen);
-    j.boolean("scrolling", s.scrolling);
-    j.integer("expnow", s.expnow);
-    j.integer("expstart", s.expstart);
-    j.integer("gaugenow", s.gaugenow);
-    j.integer("gaugemax", s.gaugemax);
-    j.integer("boxleft", s.boxleft);
-    j.integer("boxtop", s.boxtop);
-    j.integer("boxlen", s.boxlen);
-    j.integer("itemsexpected", s.itemsexpected);
-    j.integer("itemnum", s.itemnum);
-    j.integer("itempick", s.itempick);
-    j.integer("xchgitem", s.xchgitem);
-    j.integer("itemsheight", s.itemsheight);
-    j.integer("lasttoprow", s.lasttoprow);
-    j.integer("lastusers", s.lastusers);
-    j.text("rxtail", s.rxtail);
+// The window-level values under the game's own short names.
+void writeState(JsonOut& j, const ClientCore& core) {
+    const RecordCommands& commands = core.commands();
+    const StatusValues& status = core.reader().status();
+    const EncounterState& encounter = core.reader().encounter();
+    const ListPaging& paging = core.reader().paging();
+    const InputModes& modes = core.modes();
+    const PanelActions& actions = core.actions();
+    j.boolean("cdseen", commands.gameScreenStarted());
+    j.boolean("logging", encounter.logging);
+    j.boolean("textboxmode", modes.textBox);
+    j.boolean("delaymode", modes.delay);
+    j.boolean("frozen", modes.frozen);
+    j.boolean("scrolling", paging.following);
+    j.integer("expnow", status.experience);
+    j.integer("expstart", status.experienceBaseline);
+    j.integer("gaugenow", status.gaugeNow);
+    j.integer("gaugemax", status.gaugeMax);
+    j.integer("boxleft", commands.fieldLeft());
+    j.integer("boxtop", commands.fieldTop());
+    j.integer("boxlen", commands.fieldLength());
+    j.integer("itemsexpected", paging.linesExpected);
+    j.integer("itemnum", paging.lastNumber);
+    j.integer("itempick", actions.itemPick());
+    j.integer("xchgitem", actions.exchangeItem());
+    j.integer("itemsheight", actions.savedGridHeight());
+    j.integer("lasttoprow", actions.lastTopRow());
+    j.integer("lastusers", encounter.lastUsers);
+    j.text("rxtail", core.unfinishedRecord());
 
     j.key("slottext");
     j.open('[');
-    for (const auto& t : s.slottext) j.text({}, t);
+    for (const auto& t : encounter.text) j.text({}, t);
     j.close(']');
-    j.integers("slotx", s.slotx);
-    j.integers("sloty", s.sloty);
+    j.integers("slotx", encounter.x);
+    j.integers("sloty", encounter.y);
 }
 
 void writeItems(JsonOut& j, const ItemGridModel& g) {
@@ -155,22 +162,21 @@ std::string stateJson(const ClientCore& core, const std::vector<std::string>& se
     out.reserve(16384 + core.messages().rows.size() * 96 + core.log().text.size());
     JsonOut j(out);
     j.open('{');
-    writeState(j, core.state());
+    writeState(j, core);
 
     const Canvas& canvas = core.canvas();
     appendJsonNumber(j.key("currentx"), canvas.currentX);
     appendJsonNumber(j.key("currenty"), canvas.currentY);
     j.colour("forecolor", canvas.foreColor);
     j.colour("backcolor", canvas.backColor);
-    j.text("caption", core.window().caption);
+    j.text("caption", core.captions().windowCaption);
 
-    const MenuModel& menus = core.menus();
     j.key("menus");
     j.open('{');
-    j.text("mnutextbox", menus.mnutextbox);
-    j.text("mnudelay", menus.mnudelay);
-    j.text("mnuviewlog", menus.mnuviewlog);
-    j.text("netexp", menus.netexp);
+    j.text(menuItemName(MenuItem::TextBoxMode), core.modes().textBoxCaption);
+    j.text(menuItemName(MenuItem::DelayMode), core.modes().delayCaption);
+    j.text(menuItemName(MenuItem::ViewLog), Keyboard::kViewLogCaption);
+    j.text("netexp", core.captions().experience);
     j.close('}');
 
     const TextBoxModel& box = core.textBox();
@@ -203,7 +209,7 @@ std::string stateJson(const ClientCore& core, const std::vector<std::string>& se
     j.text("text", log.text);
     j.close('}');
 
-    j.integer("beeps", core.beeps());
+    j.integer("beeps", core.warnings());
 
     j.key("timer");
     j.open('{');
@@ -219,8 +225,8 @@ std::string stateJson(const ClientCore& core, const std::vector<std::string>& se
     // Beyond the fixed set: the run's own circumstances.
     j.key("client");
     j.open('{');
-    j.integer("width", core.window().clientWidth);
-    j.integer("height", core.window().clientHeight);
+    j.integer("width", core.clientWidth());
+    j.integer("height", core.clientHeight());
     j.close('}');
     appendJsonNumber(j.key("clock"), clockMs);
     j.boolean("connected", core.connected());

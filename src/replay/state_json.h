@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/client_core.h"
 #include "replay/replay_host.h"
-#include "session/client_core.h"
 
 namespace quorlak {
 

@@ -1,6 +1,7 @@
 // Keys end to end: key items and their writes, the keyboard and its modes,
 // the keep-alive and the key broadcast, as the replay driver reports them.
 #include "acceptance_rig.h"
+#include "wire/key_items.h"
 
 using namespace quorlak::test;
 

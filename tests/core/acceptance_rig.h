@@ -14,10 +14,10 @@
 #include <string_view>
 #include <vector>
 
+#include "canvas/data_files.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
-#include "session/data_files.h"
 #include "test_app.h"
 
 namespace quorlak::test {

@@ -4,7 +4,7 @@
 #include <QFontInfo>
 
 #include "acceptance_rig.h"
-#include "session/pictures.h"
+#include "canvas/pictures.h"
 
 using namespace quorlak;
 using namespace quorlak::test;
@@ -13,7 +13,7 @@ namespace {
 
 // A character definition with one lit pixel at column 1, row 1.
 std::string firstPixelOnly(int n) {
-    std::string pattern(kGlyphColumns * kGlyphRows, '0');
+    std::string pattern(CustomCharacters::kColumns * CustomCharacters::kRows, '0');
     pattern[0] = '1';
     char number[3];
     std::snprintf(number, sizeof number, "%02d", n);

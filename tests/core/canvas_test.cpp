@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string>
 
-#include "display/canvas.h"
+#include "canvas/canvas.h"
+#include "canvas/data_files.h"
 #include "display_rig.h"
-#include "session/data_files.h"
 
 using namespace quorlak;
 using namespace quorlak::test;

@@ -1,4 +1,4 @@
-#include "terminal/coords.h"
+#include "wire/coords.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ using namespace quorlak;
 
 namespace {
 Points decode(std::string_view arg, Points start = {}) {
-    EXPECT_TRUE(getcoords(arg, start)) << arg;
+    EXPECT_TRUE(decodePoints(arg, start)) << arg;
     return start;
 }
 }  // namespace
@@ -61,19 +61,19 @@ TEST(Coords, ExtraPiecesAreIgnored) {
 TEST(Coords, UnusableArgumentsAreRefusedWithoutTouchingThePoints) {
     Points p;
     p.x[0] = 11;
-    EXPECT_FALSE(getcoords("", p));
-    EXPECT_FALSE(getcoords("(42)", p));
-    EXPECT_FALSE(getcoords("40000,1", p));
-    EXPECT_FALSE(getcoords("1,2,1E9", p));
-    EXPECT_FALSE(getcoords("1,2,3,70000", p));
+    EXPECT_FALSE(decodePoints("", p));
+    EXPECT_FALSE(decodePoints("(42)", p));
+    EXPECT_FALSE(decodePoints("40000,1", p));
+    EXPECT_FALSE(decodePoints("1,2,1E9", p));
+    EXPECT_FALSE(decodePoints("1,2,3,70000", p));
     EXPECT_EQ(p.x[0], 11);
-    EXPECT_TRUE(getcoords("32767,0", p));
+    EXPECT_TRUE(decodePoints("32767,0", p));
     EXPECT_EQ(p.x[0], 32767);
 }
 
 TEST(Inrange, BothEndsIncluded) {
-    EXPECT_TRUE(inrange(123, 123, 145));
-    EXPECT_TRUE(inrange(145, 123, 145));
-    EXPECT_FALSE(inrange(146, 123, 145));
-    EXPECT_FALSE(inrange(122, 123, 145));
+    EXPECT_TRUE(inRange(123, 123, 145));
+    EXPECT_TRUE(inRange(145, 123, 145));
+    EXPECT_FALSE(inRange(146, 123, 145));
+    EXPECT_FALSE(inRange(122, 123, 145));
 }

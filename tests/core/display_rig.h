@@ -1,6 +1,7 @@
 #pragma once
-// The record commands wired to plain models and a filter that lets every
-// line through, so drawing can be checked pixel by pixel.
+// The record commands on a canvas, with screen events that let every line
+// through and a text entry box for the input field, so drawing can be
+// checked pixel by pixel.
 
 #include <gtest/gtest.h>
 
@@ -9,27 +10,30 @@
 #include <string_view>
 #include <vector>
 
-#include "display/arrow.h"
-#include "display/canvas.h"
-#include "session/data_files.h"
-#include "terminal/commands.h"
+#include "canvas/canvas.h"
+#include "canvas/data_files.h"
+#include "commands/record_commands.h"
+#include "input/text_entry.h"
 #include "test_app.h"
 
 namespace quorlak::test {
 
-constexpr QRgb kBlack = 0xff000000;
-constexpr QRgb kOrangeFore = 0xffff8000;
+constexpr QRgb kOrangeFore = kOrange;
 
-class RecordingFilter : public TextFilter {
+class RecordingEvents : public NoScreenEvents {
 public:
-    bool pretext(std::string& text) override {
+    bool textLine(std::string& text) override {
         seen.push_back(text);
-        if (!replacement.empty()) text = replacement;
-        return accept;
+        return true;
     }
-    bool accept = true;
-    std::string replacement;
+    void itemRowMarked() override { ++itemRowMarks; }
+    void inputFieldOpened(const InputFieldPlacement& placement) override { entry.fieldOpened(placement, textBoxMode); }
+    void inputFieldClosed() override { entry.fieldClosed(); }
+
     std::vector<std::string> seen;
+    int itemRowMarks = 0;
+    bool textBoxMode = false;
+    TextEntry entry;
 };
 
 // A picture of one colour, or of four quadrants, to see where and how big it lands.
@@ -82,17 +86,12 @@ protected:
         return count(color, x0, y0, x1, y1) == (x1 - x0 + 1) * (y1 - y0 + 1);
     }
 
-    ClientState state;
-    GlobalVars globals;
+    const TextBoxModel& box() const { return events.entry.box(); }
+
     Canvas canvas;
     Pictures pictures;
-    ItemGridModel items;
-    TabStripModel tabs;
-    LogModel log;
-    TextBoxModel box;
-    RecordingFilter filter;
-    ArrowMarker marker{state, canvas, box};
-    TerminalCommands commands{{state, globals, canvas, pictures, items, tabs, log, marker, filter}};
+    RecordingEvents events;
+    RecordCommands commands{canvas, pictures, events};
 };
 
 }  // namespace quorlak::test

@@ -2,9 +2,9 @@
 // damage reported through the core. The ordinary cases run through the replay driver.
 #include <gtest/gtest.h>
 
+#include "core/client_core.h"
 #include "display_rig.h"
 #include "fake_host.h"
-#include "session/client_core.h"
 
 using namespace quorlak;
 using namespace quorlak::test;
@@ -14,7 +14,7 @@ namespace {
 using DrawingRecords = DisplayRig;
 
 TEST_F(DrawingRecords, ArgumentsGetcoordsRejectsAreIgnored) {
-    state.textboxmode = true;
+    events.textBoxMode = true;
     feed(
         "lc(30,40)\x1f"
         "lc(5)\x1f"
@@ -26,52 +26,35 @@ TEST_F(DrawingRecords, ArgumentsGetcoordsRejectsAreIgnored) {
     EXPECT_EQ(canvas.currentX, 30);
     EXPECT_EQ(canvas.currentY, 40);
     EXPECT_EQ(countAll(kOrangeFore), 0);
-    EXPECT_FALSE(box.visible);
-    EXPECT_EQ(state.boxleft, 0);
+    EXPECT_FALSE(box().visible);
+    EXPECT_EQ(commands.fieldLeft(), 0);
 }
 
 TEST_F(DrawingRecords, SmallBoxLowDownMarksTheItemRowInstead) {
-    state.itemnum = 5;
     feed("fx(300,250)-(310,258)");
-    EXPECT_EQ(items.rows[4].mark, kBullet);
-    EXPECT_TRUE(items.rows[4].bold);
-    EXPECT_EQ(items.row, 4);
-    EXPECT_EQ(items.col, 1);
+    EXPECT_EQ(events.itemRowMarks, 1);
     EXPECT_EQ(countAll(kOrangeFore), 0);
 
     feed("fx(300,250)-(310,260)");  // extent 20: still a mark
     EXPECT_EQ(countAll(kOrangeFore), 0);
     feed("fx(300,201)-(300,201)");
     EXPECT_EQ(countAll(kOrangeFore), 0);
+    EXPECT_EQ(events.itemRowMarks, 3);
     feed("fx(300,250)-(311,260)");  // extent 21: drawn
     EXPECT_TRUE(allOf(kOrangeFore, 300, 250, 311, 260));
     feed("fx(300,150)-(310,158)");  // high up: drawn
     EXPECT_TRUE(allOf(kOrangeFore, 300, 150, 310, 158));
     feed("fx(400,200)-(401,201)");  // y 200 is not below 200
     EXPECT_EQ(px(400, 200), kOrangeFore);
-}
-
-TEST_F(DrawingRecords, ItemMarkNeedsARowThatExists) {
-    const ItemGridModel before = items;
-    for (const int16_t n : {0, -3, 99, 32767}) {
-        state.itemnum = n;
-        feed("fx(300,250)-(310,258)");
-    }
-    for (int i = 0; i < ItemGridModel::kRows; ++i) EXPECT_EQ(items.rows[i].mark, "");
-    EXPECT_EQ(items.revision, before.revision);
-    EXPECT_EQ(countAll(kOrangeFore), 0);
-    state.itemnum = 98;
-    feed("fx(300,250)-(310,258)");
-    EXPECT_EQ(items.rows[97].mark, kBullet);
+    EXPECT_EQ(events.itemRowMarks, 3);
 }
 
 // The same records arriving through the whole core reach the display.
 TEST(DrawingRecordsThroughCore, ReceivedChunksDrawAndReportDamage) {
     ensureGuiApp();
-    GlobalVars globals;
     FakeHost host;
     FakeClock clock;
-    ClientCore core(globals, host, clock);
+    ClientCore core(host, clock);
     core.load(Pictures{}, QFont());
     core.canvas().takeDamage();
     core.receive(

@@ -31,16 +31,16 @@ TEST(CreatureNames, SubstitutedInOrderAndExactCase) {
 
 TEST_F(InterpreterTest, SlotLinesRememberTextAndPosition) {
     EXPECT_TRUE(feed(30.5f, 130.5f, "3 Arctic Bear"));
-    EXPECT_EQ(state.slottext[3], "3 Furry Bear");
-    EXPECT_EQ(state.slotx[3], 30);   // 30.5 rounds to even
-    EXPECT_EQ(state.sloty[3], 130);  // 130.5 rounds to even
+    EXPECT_EQ(interpreter.encounter().text[3], "3 Furry Bear");
+    EXPECT_EQ(interpreter.encounter().x[3], 30);   // 30.5 rounds to even
+    EXPECT_EQ(interpreter.encounter().y[3], 130);  // 130.5 rounds to even
     feed(31.5f, 131.5f, "4");
-    EXPECT_EQ(state.slotx[4], 32);
-    EXPECT_EQ(state.sloty[4], 132);
+    EXPECT_EQ(interpreter.encounter().x[4], 32);
+    EXPECT_EQ(interpreter.encounter().y[4], 132);
 
     for (const char* text : {"5 Orc", "0 Orc", "Orc", ""}) feed(99, 99, text);
-    for (int slot : {0, 1, 2}) EXPECT_EQ(state.slottext[slot], "") << slot;
-    EXPECT_EQ(state.slottext[3], "3 Furry Bear");
+    for (int slot : {0, 1, 2}) EXPECT_EQ(interpreter.encounter().text[slot], "") << slot;
+    EXPECT_EQ(interpreter.encounter().text[3], "3 Furry Bear");
 }
 
 TEST_F(InterpreterTest, WarningWhenUsersRiseFromOne) {
@@ -58,12 +58,12 @@ TEST_F(InterpreterTest, WarningWhenUsersRiseFromOne) {
         {{"1 user", "2users"}, 0},  // no blank before the word
     };
     for (const Case& c : cases) {
-        state.lastusers = 0;
-        host.beeps = 0;
-        const int before = interpreter.beeps();
+        feed(100, kBandY, "0 users");
+        warnings = 0;
+        const int before = interpreter.warnings();
         for (const char* line : c.lines) feed(100, kBandY, line);
-        EXPECT_EQ(host.beeps, c.beeps) << c.lines.back();
-        EXPECT_EQ(interpreter.beeps() - before, c.beeps);
+        EXPECT_EQ(warnings, c.beeps) << c.lines.back();
+        EXPECT_EQ(interpreter.warnings() - before, c.beeps);
     }
 }
 

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "session/host.h"
+#include "base/clock.h"
+#include "core/core_host.h"
 
 namespace quorlak::test {
 

@@ -1,4 +1,4 @@
-#include "terminal/framer.h"
+#include "wire/framer.h"
 
 #include <gtest/gtest.h>
 
@@ -34,26 +34,24 @@ using Strings = std::vector<std::string>;
 }  // namespace
 
 TEST(Framer, UnfinishedRecordWaitsForItsSeparator) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     framer.feed("cs\x1flc(1,2)", rec);
     EXPECT_EQ(complete(rec.records), Strings({"cs:"}));
-    EXPECT_EQ(tail, "lc(1,2)");
+    EXPECT_EQ(framer.tail(), "lc(1,2)");
     framer.feed("\x1fps(3,4)\x1f", rec);
     EXPECT_EQ(complete(rec.records), Strings({"cs:", "lc:(1,2)", "ps:(3,4)"}));
-    EXPECT_EQ(tail, "");
+    EXPECT_EQ(framer.tail(), "");
 }
 
 TEST(Framer, ChunkOfOneSeparatorRunsThePendingRecord) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     framer.feed("pt'hi'", rec);
     EXPECT_TRUE(complete(rec.records).empty());
     framer.feed("\x1f", rec);
     EXPECT_EQ(complete(rec.records), Strings({"pt:'hi'"}));
-    EXPECT_TRUE(tail.empty());
+    EXPECT_TRUE(framer.tail().empty());
 }
 
 TEST(Framer, EveryChunkingGivesTheSameRecords) {
@@ -62,17 +60,15 @@ TEST(Framer, EveryChunkingGivesTheSameRecords) {
         "cw5\x1f"
         "bx1,2,3,4\x1f"
         "end";
-    std::string tail1;
-    StreamFramer whole(tail1);
+    StreamFramer whole;
     Recorder one;
     whole.feed(stream, one);
     for (size_t size = 1; size <= 7; ++size) {
-        std::string tail;
-        StreamFramer framer(tail);
+        StreamFramer framer;
         Recorder rec;
         for (size_t i = 0; i < stream.size(); i += size) framer.feed(std::string_view(stream).substr(i, size), rec);
         EXPECT_EQ(complete(rec.records), complete(one.records)) << "chunk size " << size;
-        EXPECT_EQ(tail, "end");
+        EXPECT_EQ(framer.tail(), "end");
     }
 }
 
@@ -99,8 +95,7 @@ TEST(Framer, CodesAreTwoCharactersCaseSensitive) {
 }
 
 TEST(Framer, EachChunkStartsPerChunkState) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     framer.feed("cs\x1f", rec);
     framer.feed("c", rec);
@@ -109,14 +104,13 @@ TEST(Framer, EachChunkStartsPerChunkState) {
 }
 
 TEST(Framer, HoldKeepsTheRestForResume) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     rec.holdOn = "pz:500";
     framer.feed("cs\x1fpz500\x1flc1,1\x1fps2,2\x1fp", rec);
     EXPECT_TRUE(framer.holding());
     EXPECT_EQ(complete(rec.records), Strings({"cs:", "pz:500"}));
-    EXPECT_EQ(tail, "p");  // the tail is settled before any record runs
+    EXPECT_EQ(framer.tail(), "p");  // the tail is settled before any record runs
     rec.holdOn = "ps:2,2";
     framer.resume(rec);
     EXPECT_TRUE(framer.holding());
@@ -129,8 +123,7 @@ TEST(Framer, HoldKeepsTheRestForResume) {
 }
 
 TEST(Framer, HoldOnTheFirstRecordThatJoinsTheTail) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     rec.holdOn = "pz:9";
     framer.feed("p", rec);
@@ -144,14 +137,13 @@ TEST(Framer, HoldOnTheFirstRecordThatJoinsTheTail) {
 }
 
 TEST(Framer, OversizedRecordIsDroppedAndMemoryStaysBounded) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     const std::string block(64 * 1024, 'x');
     framer.feed("cs\x1fpt", rec);
     for (size_t sent = 0; sent < 3 * StreamFramer::kMaxTail; sent += block.size()) {
         framer.feed(block, rec);
-        EXPECT_LE(tail.size(), StreamFramer::kMaxTail);
+        EXPECT_LE(framer.tail().size(), StreamFramer::kMaxTail);
     }
     EXPECT_TRUE(framer.discarding());
     framer.feed("yyy\x1fps1,2\x1f", rec);
@@ -166,12 +158,11 @@ TEST(Framer, OversizedRecordIsDroppedAndMemoryStaysBounded) {
 }
 
 TEST(Framer, OversizedTailInsideOneChunkIsDropped) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     std::string chunk = "cs\x1f" + std::string(StreamFramer::kMaxTail + 10, 'q');
     framer.feed(chunk, rec);
-    EXPECT_TRUE(tail.empty());
+    EXPECT_TRUE(framer.tail().empty());
     framer.feed(
         "more\x1f"
         "cs\x1f",
@@ -180,8 +171,7 @@ TEST(Framer, OversizedTailInsideOneChunkIsDropped) {
 }
 
 TEST(Framer, RestartForgetsTheUnfinishedAndTheHeldRecords) {
-    std::string tail;
-    StreamFramer framer(tail);
+    StreamFramer framer;
     Recorder rec;
     rec.holdOn = "pz:5";
     framer.feed(
@@ -189,7 +179,7 @@ TEST(Framer, RestartForgetsTheUnfinishedAndTheHeldRecords) {
         "cs\x1flc(1,",
         rec);
     framer.restart();
-    EXPECT_TRUE(tail.empty());
+    EXPECT_TRUE(framer.tail().empty());
     EXPECT_FALSE(framer.holding());
     framer.feed("ps(2,3)\x1f", rec);
     EXPECT_EQ(complete(rec.records), Strings({"pz:5", "ps:(2,3)"}));

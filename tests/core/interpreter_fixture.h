@@ -1,5 +1,5 @@
 #pragma once
-// A text interpreter wired to plain models, with the game screen begun.
+// A screen reader wired to plain models, reading lines as the game screen shows them.
 
 #include <gtest/gtest.h>
 
@@ -7,21 +7,11 @@
 #include <utility>
 #include <vector>
 
-#include "panels/text_interpreter.h"
+#include "canvas/canvas.h"
+#include "panels/screen_reader.h"
 #include "test_app.h"
 
 namespace quorlak::test {
-
-class RecordingHost : public CoreHost {
-public:
-    int beeps = 0;
-    void write(std::string_view) override {}
-    void beep() override { ++beeps; }
-    void broadcastKey(int16_t) override {}
-    uint16_t heldModifiers() const override { return 0; }
-    std::string clipboardText() const override { return {}; }
-    void showItemMenu() override {}
-};
 
 struct GuiAppFirst {
     GuiAppFirst() { ensureGuiApp(); }
@@ -29,29 +19,28 @@ struct GuiAppFirst {
 
 class InterpreterTest : public ::testing::Test, private GuiAppFirst {
 protected:
-    InterpreterTest() { state.cdseen = true; }
-
     // Runs one line at the given drawing position; returns whether it is printed.
     bool feed(float x, float y, std::string& text) {
         canvas.currentX = x;
         canvas.currentY = y;
-        return interpreter.pretext(text);
+        return interpreter.readTextLine(text);
     }
     bool feed(float x, float y, std::string&& text) { return feed(x, y, text); }
 
-    ClientState state;
+    const StatusValues& status() const { return interpreter.status(); }
+    const CaptionsModel& captions() const { return interpreter.captions(); }
+
     Canvas canvas;
     ItemGridModel items;
     MessageGridModel messages;
     TabStripModel tabs;
     LogModel log;
-    MenuModel menus;
-    WindowModel window;
-    RecordingHost host;
-    // Each top-row move, with whether `scrolling` was set during it.
+    int warnings = 0;
+    // Each top-row move, with whether the reader said it was following the list.
     std::vector<std::pair<int, bool>> topRowMoves;
-    TextInterpreter interpreter{{state, canvas, items, messages, tabs, log, menus, window, host,
-                                 [this](int row) { topRowMoves.emplace_back(row, state.scrolling); }}};
+    ScreenReader interpreter{{canvas, items, messages, tabs, log,
+                              [this](int row) { topRowMoves.emplace_back(row, interpreter.paging().following); },
+                              [this] { ++warnings; }}};
 };
 
 }  // namespace quorlak::test

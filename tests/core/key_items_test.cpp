@@ -1,5 +1,5 @@
 // The client-to-server key format and the character table.
-#include "input/key_items.h"
+#include "wire/key_items.h"
 
 #include <gtest/gtest.h>
 

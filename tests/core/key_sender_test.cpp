@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "input/key_items.h"
+#include "wire/key_items.h"
 
 using namespace quorlak;
 using namespace quorlak::test;
@@ -41,7 +41,7 @@ protected:
 TEST_F(KeySending, LongPasteIsSentWholeInTens) {
     std::string paste;
     for (int i = 0; i < 1003; ++i) paste += static_cast<char>('a' + i % 26);
-    sender.sendkeys(paste);
+    sender.sendText(paste);
     ASSERT_EQ(writes.size(), 101u);
     std::string joined;
     for (const auto& w : writes) joined += w;
@@ -52,7 +52,7 @@ TEST_F(KeySending, LongPasteIsSentWholeInTens) {
 TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
     box.visible = true;
     clock.now = 10.25;
-    sender.sendkeys("ab", true);
+    sender.sendText("ab", true);
     EXPECT_EQ(sender.nextWake(), 211);
     advanceTo(210.25);
     EXPECT_EQ(writes.size(), 1u);
@@ -63,12 +63,12 @@ TEST_F(KeySending, WakeIsFirstWholeMillisecondPastTheGap) {
 TEST_F(KeySending, InnerHandlerWithItsOwnGapHoldsTheOuterOneUntilItIsDone) {
     box.visible = true;
     sender.beginHandler();
-    sender.sendkeys("ab");
-    sender.sendkey(13, 0);
+    sender.sendText("ab");
+    sender.sendKey(13, 0);
     advanceTo(100);
     sender.beginHandler();
-    sender.sendkeys("cd");
-    sender.sendkey(13, 0);
+    sender.sendText("cd");
+    sender.sendKey(13, 0);
     EXPECT_EQ(writes, (Writes{items("ab"), items("cd")}));
     EXPECT_EQ(sender.nextWake(), 301);  // the inner gap, though the outer one ends first
     advanceTo(250);
@@ -80,10 +80,10 @@ TEST_F(KeySending, InnerHandlerWithItsOwnGapHoldsTheOuterOneUntilItIsDone) {
 TEST_F(KeySending, HandlerAfterTheWaitsStartsAfresh) {
     box.visible = true;
     sender.beginHandler();
-    sender.sendkeys("ab");
+    sender.sendText("ab");
     advanceTo(201);
     sender.beginHandler();
-    sender.sendkeys("cd");
+    sender.sendText("cd");
     EXPECT_EQ(writes, (Writes{items("ab"), items("cd")}));
     EXPECT_EQ(sender.nextWake(), std::nullopt);
 }
@@ -91,7 +91,7 @@ TEST_F(KeySending, HandlerAfterTheWaitsStartsAfresh) {
 TEST_F(KeySending, StepsWithoutWaitsRunAtOnce) {
     int ran = 0;
     sender.beginHandler();
-    sender.sendkeys("ab");
+    sender.sendText("ab");
     sender.then([&] { ++ran; });
     EXPECT_EQ(ran, 1);  // the box is hidden: no gap
     box.visible = true;
@@ -102,8 +102,8 @@ TEST_F(KeySending, StepsWithoutWaitsRunAtOnce) {
 
 TEST_F(KeySending, BoxHiddenMidQueueLetsTheRestGoAfterTheRunningGap) {
     box.visible = true;
-    sender.sendkeys(std::string(35, 'x'));
-    sender.sendkey(13, 0);
+    sender.sendText(std::string(35, 'x'));
+    sender.sendKey(13, 0);
     box.visible = false;  // the server erased the box during the gap
     advanceTo(200);
     EXPECT_EQ(writes.size(), 1u);
@@ -114,12 +114,12 @@ TEST_F(KeySending, BoxHiddenMidQueueLetsTheRestGoAfterTheRunningGap) {
 
 TEST_F(KeySending, BoxShownMidQueueStartsGapsFromTheNextWrite) {
     box.visible = true;
-    sender.sendkeys(std::string(30, 'x'));
+    sender.sendText(std::string(30, 'x'));
     box.visible = false;
     advanceTo(201);
     EXPECT_EQ(writes.size(), 3u);
     box.visible = true;
-    sender.sendkeys("ab", true);
+    sender.sendText("ab", true);
     EXPECT_EQ(writes.size(), 4u);
     advanceTo(401);
     EXPECT_EQ(writes.size(), 4u);

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "canvas/canvas.h"
+
 #include "fake_host.h"
 
 using namespace quorlak;
@@ -18,21 +20,19 @@ using Writes = std::vector<std::string>;
 class KeyHandling : public ::testing::Test {
 protected:
     void showBox(std::string text = {}) {
-        box.visible = true;
-        box.focused = true;
-        box.text = std::move(text);
-        box.geometry = {100, 40, 82, 18};
+        entry.fieldOpened({100, 40, 10, 0, 0}, true);  // 82 wide, 18 high, with the keyboard
+        entry.setText(std::move(text));
     }
 
     FakeHost host;
     FakeClock clock;
-    ClientState state;
-    TextBoxModel box;
-    MenuModel menus;
-    LogModel log;
+    TextEntry entry;
+    const TextBoxModel& box = entry.box();
+    Canvas canvas;
+    SidePanels panels{canvas, [](int) {}, [] {}};
     int restarts = 0;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    Keyboard keyboard{{state, sender, box, menus, log, host, [this] { ++restarts; },
+    Keyboard keyboard{{sender, entry, panels, [this] { return host.clipboardText(); }, [this] { ++restarts; },
                        [this](int16_t vk, uint16_t) { host.broadcastKey(vk); }}};
 };
 
@@ -54,11 +54,11 @@ TEST_F(KeyHandling, UpAndDownMoveTheFocusedBoxByItsHeightWithoutBounds) {
 
 TEST_F(KeyHandling, BoxKeysNeedTheBoxVisibleAndFocused) {
     showBox();
-    box.focused = false;
+    entry.focusEntered(FocusHolder::FocusSink);
     keyboard.keyDown(40, 0);
     EXPECT_EQ(box.geometry.top, 40);
-    box.focused = true;
-    box.visible = false;
+    entry.focusEntered(FocusHolder::TextBox);
+    entry.fieldClosed();
     keyboard.keyDown(40, 0);
     EXPECT_EQ(box.geometry.top, 40);
 }

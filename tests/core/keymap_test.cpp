@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+#include "base/cp1252.h"
+
 using namespace quorlak;
 
 namespace {
@@ -151,13 +153,16 @@ TEST(CharacterCode, KeysThatTypeNothing) {
     EXPECT_EQ(characterCodeFor(Qt::Key_A, kAlt, "a"), std::nullopt);
 }
 
-TEST(Cp1252, FromUnicode) {
-    EXPECT_EQ(cp1252FromUnicode(U'A'), 0x41);
-    EXPECT_EQ(cp1252FromUnicode(U'\u00ff'), 0xFF);
-    EXPECT_EQ(cp1252FromUnicode(U'\u0160'), 0x8A);          // Š
-    EXPECT_EQ(cp1252FromUnicode(U'\u0178'), 0x9F);          // Ÿ
-    EXPECT_EQ(cp1252FromUnicode(U'\u2122'), 0x99);          // ™
-    EXPECT_EQ(cp1252FromUnicode(U'\u0081'), std::nullopt);  // C1 controls have no place
-    EXPECT_EQ(cp1252FromUnicode(U'\u0100'), std::nullopt);
-    EXPECT_EQ(cp1252FromUnicode(U'\U0001F600'), std::nullopt);
+// Typed text follows the code page's one rule, as received and pasted text do:
+// the five bytes the code page leaves undefined are the C1 controls of their value.
+TEST(CharacterCode, TypedTextFollowsTheCodePage) {
+    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QString(QChar(0x0160))), 0x8A);  // Š
+    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QString(QChar(0x2122))), 0x99);  // ™
+    for (const char16_t undefined : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QString(QChar(undefined))), undefined);
+        EXPECT_EQ(cp1252ToUnicode(static_cast<unsigned char>(undefined)), char32_t(undefined));
+        EXPECT_EQ(qstringToCp1252(QString(QChar(undefined))), std::string(1, char(undefined)));
+    }
+    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QString(QChar(0x80))), std::nullopt);  // not the euro's byte
+    EXPECT_EQ(characterCodeFor(Qt::Key_unknown, kNone, QString(QChar(0x0100))), std::nullopt);
 }

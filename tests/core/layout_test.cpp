@@ -2,7 +2,7 @@
 // The ordinary layout and z-order run through the replay driver.
 #include <gtest/gtest.h>
 
-#include "display/layout.h"
+#include "panels/layout.h"
 
 using namespace quorlak;
 

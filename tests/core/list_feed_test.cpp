@@ -24,12 +24,28 @@ TEST_F(InterpreterTest, LinesWithoutFullStopInThirdPlaceArePrinted) {
 }
 
 TEST_F(InterpreterTest, LineNumberedBeyondTheGridIsAHeading) {
-    state.itemsexpected = 3;
+    interpreter.expectListLines(3);
     EXPECT_TRUE(feed(kListX, kListY, "99.Ring"));
-    EXPECT_EQ(state.itemnum, 99);
-    EXPECT_EQ(state.itemsexpected, 3);
+    EXPECT_EQ(interpreter.paging().lastNumber, 99);
+    EXPECT_EQ(interpreter.paging().linesExpected, 3);
     EXPECT_FALSE(items.visible);
     EXPECT_TRUE(topRowMoves.empty());
     EXPECT_FALSE(feed(kListX, kListY, "B"));  // a mark for line 99: no row to mark
     for (const ItemRow& row : items.rows) EXPECT_EQ(row.mark, "");
+}
+
+// A small box marks the row of the list line read last, if it has one.
+TEST_F(InterpreterTest, ItemMarkNeedsARowThatExists) {
+    for (const char* line : {"99.Ring", "-3 gone", "0 none"}) {
+        feed(kListX, kListY, line);
+        const uint64_t read = items.revision;
+        interpreter.itemRowMarked();
+        EXPECT_EQ(items.revision, read) << line;
+    }
+    for (const ItemRow& row : items.rows) EXPECT_EQ(row.mark, "");
+    feed(kListX, kListY, "98.Ring");
+    interpreter.itemRowMarked();
+    EXPECT_EQ(items.rows[97].mark, kBullet);
+    EXPECT_TRUE(items.rows[97].bold);
+    EXPECT_EQ(items.row, 97);
 }

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "canvas/canvas.h"
+
 #include "fake_host.h"
 
 using namespace quorlak;
@@ -17,31 +19,37 @@ using Writes = std::vector<std::string>;
 
 class Panels : public ::testing::Test {
 protected:
-    void addMessage(std::string kind, std::string name) {
-        MessageRow row;
-        row.kind = std::move(kind);
-        row.name = std::move(name);
-        messages.rows.push_back(std::move(row));
+    // A line of the message band with this kind and sender, as the server draws it.
+    void addMessage(const std::string& kind, const std::string& name) { readLine(0, 500, "'" + kind + " " + name); }
+    void readLine(float x, float y, std::string line) {
+        canvas.currentX = x;
+        canvas.currentY = y;
+        panels.reader().readTextLine(line);
     }
+    const ItemGridModel& items() const { return panels.items(); }
     FakeHost host;
     FakeClock clock;
-    ClientState state;
-    ItemGridModel items;
-    MessageGridModel messages;
-    TabStripModel tabs;
+    Canvas canvas;
+    bool following = false;  // the list feed moves the grid to a new page
+    SidePanels panels{canvas,
+                      [this](int toprow) {
+                          following = panels.reader().paging().following;
+                          actions.itemsScrolled(toprow);
+                      },
+                      [] {}};
     TextBoxModel box;
     KeySender sender{clock, box, [this](std::string_view bytes) { host.write(bytes); }};
-    PanelActions actions{{state, sender, items, messages, tabs, box, host}};
+    PanelActions actions{{sender, panels, box, [this] { host.showItemMenu(); }}};
 };
 
 }  // namespace
 
 TEST_F(Panels, PointerBeyondItem255PicksNothingAndOpensNoMenu) {
-    items.toprow = 90;
+    panels.scrollItemsTo(90);
     actions.itemsMouseDown(2, 164 * 240);  // item 255, below the filled rows: still picked
-    EXPECT_EQ(state.itempick, 255);
+    EXPECT_EQ(actions.itemPick(), 255);
     actions.itemsMouseDown(2, 165 * 240);  // item 256
-    EXPECT_EQ(state.itempick, 255);
+    EXPECT_EQ(actions.itemPick(), 255);
     EXPECT_EQ(host.menusShown, 1);
 }
 
@@ -52,32 +60,34 @@ TEST_F(Panels, ActionBeforeAnyPickSendsItemZero) {
 
 TEST_F(Panels, SelectionOfARowTheGridDoesNotHaveIsIgnored) {
     box.visible = true;
-    state.xchgitem = 2;
+    actions.itemsMouseDown(1, 240);  // item 2
+    actions.itemAction(ItemAction::Exchange);
     actions.itemsSelected(-1);
     actions.itemsSelected(ItemGridModel::kRows);
     EXPECT_TRUE(host.writes.empty());
-    EXPECT_EQ(state.xchgitem, 2);
+    EXPECT_EQ(actions.exchangeItem(), 2);
 }
 
 TEST_F(Panels, NoRequestWhileThePromptIsOpenOrTheFeedScrolls) {
     box.visible = true;
     actions.itemsScrolled(28);
-    EXPECT_EQ(state.lasttoprow, 28);
+    EXPECT_EQ(actions.lastTopRow(), 28);
     box.visible = false;
-    state.scrolling = true;
-    actions.itemsScrolled(56);
-    EXPECT_EQ(state.lasttoprow, 56);
+    readLine(200, 300, "57.Ring");  // the list feed follows to the page of row 56
+    EXPECT_TRUE(following);
+    EXPECT_EQ(actions.lastTopRow(), 56);
     EXPECT_TRUE(host.writes.empty());
-    state.scrolling = false;
     actions.itemsScrolled(84);
     EXPECT_EQ(host.writes, (Writes{" 118, 0", " 55, 0"}));
 }
 
 TEST_F(Panels, TopRowBeyondAByteIsNotRecorded) {
-    state.lasttoprow = 40;
+    box.visible = true;  // the prompt is open: no request
+    actions.itemsScrolled(40);
+    box.visible = false;
     actions.itemsScrolled(300);
     actions.itemsScrolled(-3);
-    EXPECT_EQ(state.lasttoprow, 40);
+    EXPECT_EQ(actions.lastTopRow(), 40);
     EXPECT_TRUE(host.writes.empty());
 }
 
@@ -90,21 +100,24 @@ TEST_F(Panels, OnlyKindsPRAndGAreAnswered) {
 }
 
 TEST_F(Panels, MessageRowsAreAddressedFromTheFirstRowEverAdded) {
-    messages.firstRow = 1000;  // older rows dropped
+    for (size_t n = 0; n < MessageGridModel::kMaxRows + 1000; ++n) addMessage("I", std::to_string(n));
     addMessage("I", "a");
     addMessage("P", "b");
-    for (int64_t gone : {int64_t{1}, int64_t{1002}, int64_t{-5}}) actions.messageSelected(gone);
+    ASSERT_EQ(panels.messages().firstRow, 1002);  // older rows dropped
+    for (int64_t gone : {int64_t{1}, int64_t{101002}, int64_t{-5}}) actions.messageSelected(gone);
     EXPECT_TRUE(host.writes.empty());
-    actions.messageSelected(1001);
+    actions.messageSelected(101001);
     EXPECT_EQ(host.writes, (Writes{" 77, 1 80, 0", " 66, 0", " 13, 0"}));
 }
 
 TEST_F(Panels, TabsOutsideTheStripAskForNothing) {
-    items.visible = false;
-    actions.tabClicked(1);
+    readLine(200, 300, "Heading");  // a heading uncovers the server's text
+    ASSERT_FALSE(items().visible);
     actions.tabClicked(0);
     actions.tabClicked(7);
-    EXPECT_TRUE(items.visible);
-    EXPECT_EQ(tabs.selected, 1);
+    EXPECT_FALSE(items().visible);
+    actions.tabClicked(1);
+    EXPECT_TRUE(items().visible);
+    EXPECT_EQ(panels.tabs().selected, 1);
     EXPECT_TRUE(host.writes.empty());
 }

@@ -43,8 +43,8 @@ TEST(ReplayScript, EveryEventForm) {
 
     EXPECT_EQ(parsed(R"({"settext": "go \u00fc"})").bytes, "go \xfc");
     EXPECT_EQ(parsed(R"({"clipboard": ""})").kind, Kind::Clipboard);
-    EXPECT_EQ(parsed(R"({"menu": "mnuXchange"})").menu, MenuItem::mnuXchange);
-    EXPECT_EQ(parsed(R"({"menu": "mnuviewlog"})").menu, MenuItem::mnuviewlog);
+    EXPECT_EQ(parsed(R"({"menu": "mnuXchange"})").menu, MenuItem::Exchange);
+    EXPECT_EQ(parsed(R"({"menu": "mnuviewlog"})").menu, MenuItem::ViewLog);
 
     ev = parsed(R"({"mousedown": "griditems", "button": 2, "y": 600})");
     EXPECT_EQ(ev.kind, Kind::MouseDownItems);

@@ -48,7 +48,7 @@ TEST_F(ReplaySessionTest, InputBehindAPauseRunsAfterItInArrivalOrder) {
     EXPECT_EQ(session().waitingInputs(), 0u);
     EXPECT_EQ(currentX(), 5);
     EXPECT_EQ(session().core().canvas().currentY, 6);
-    EXPECT_TRUE(session().core().state().frozen);
+    EXPECT_TRUE(session().core().modes().frozen);
     EXPECT_EQ(sent(), std::vector<std::string>({" 65, 0"}));
 }
 
@@ -94,7 +94,7 @@ TEST_F(ReplaySessionTest, InputBeyondTheBoundIsRefusedButReceivedDataNeverIs) {
     EXPECT_EQ(session().core().refusedInputs(), 5u);
     run(R"({"advance": 101})");
     EXPECT_EQ(currentX(), 7);  // an even number of freezes: the data after them ran
-    EXPECT_FALSE(session().core().state().frozen);
+    EXPECT_FALSE(session().core().modes().frozen);
 }
 
 TEST_F(ReplaySessionTest, LongStreamInOneByteChunksBehindAPauseLosesNothing) {
@@ -106,7 +106,7 @@ TEST_F(ReplaySessionTest, LongStreamInOneByteChunksBehindAPauseLosesNothing) {
     run(R"({"advance": 11})");
     EXPECT_EQ(currentX(), 7);
     EXPECT_EQ(session().waitingInputs(), 0u);
-    EXPECT_TRUE(session().core().state().rxtail.empty());
+    EXPECT_TRUE(session().core().unfinishedRecord().empty());
 }
 
 TEST_F(ReplaySessionTest, UnreadableReceivedFileIsAnError) {

@@ -39,20 +39,6 @@ TEST(ScreenRegions, MiddleRowsSplitAtX170) {
     EXPECT_EQ(classifyLine(400, 400), ScreenRegion::EncounterBand);
 }
 
-TEST_F(InterpreterTest, BeforeTheScreenBeginsNothingIsRead) {
-    state.cdseen = false;
-    canvas.foreColor = 0xff123456;
-    for (float y : {500.f, 445.f, 300.f, 150.f, 8.f}) {
-        std::string text = "Player is here";
-        EXPECT_TRUE(feed(0, y, text));
-        EXPECT_EQ(text, "Player is here");
-    }
-    EXPECT_EQ(canvas.foreColor, 0xff123456u);
-    EXPECT_TRUE(messages.rows.empty());
-    EXPECT_TRUE(tabs.visible);
-    EXPECT_EQ(window.caption, "Duvur Quorlak");
-}
-
 TEST_F(InterpreterTest, HeightRoundingDecidesBetweenMessageAndPlayerBand) {
     EXPECT_FALSE(feed(0, 453, "xhello"));  // h 59: a message row, not printed
     EXPECT_EQ(messages.rowCount(), 1);
@@ -78,12 +64,12 @@ TEST_F(InterpreterTest, PlayerBandHidesTabsAndRaisesPlayerLines) {
 TEST_F(InterpreterTest, TopBandColoursAndTitle) {
     EXPECT_TRUE(feed(0, 8, "The Dungeon"));
     EXPECT_EQ(canvas.foreColor, kCoral);
-    EXPECT_EQ(window.caption, "The Dungeon");
+    EXPECT_EQ(captions().windowCaption, "The Dungeon");
 
     EXPECT_TRUE(feed(0, 16, "Second row"));  // not the first text row
-    EXPECT_EQ(window.caption, "The Dungeon");
+    EXPECT_EQ(captions().windowCaption, "The Dungeon");
     EXPECT_TRUE(feed(169.5f, 15.9f, "Left"));
-    EXPECT_EQ(window.caption, "Left");
+    EXPECT_EQ(captions().windowCaption, "Left");
 
     EXPECT_TRUE(feed(170, 8, "middle"));
     EXPECT_EQ(canvas.foreColor, kGrey);
@@ -91,5 +77,5 @@ TEST_F(InterpreterTest, TopBandColoursAndTitle) {
     EXPECT_EQ(canvas.foreColor, kGrey);
     EXPECT_TRUE(feed(300, 91, "right"));
     EXPECT_EQ(canvas.foreColor, kYellow);
-    EXPECT_EQ(window.caption, "Left");
+    EXPECT_EQ(captions().windowCaption, "Left");
 }

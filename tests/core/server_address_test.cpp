@@ -1,4 +1,4 @@
-#include "session/server_address.h"
+#include "wire/server_address.h"
 
 #include <gtest/gtest.h>
 

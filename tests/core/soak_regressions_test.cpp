@@ -7,11 +7,11 @@
 #include <random>
 #include <string>
 
+#include "base/val_rule.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
-#include "terminal/coords.h"
-#include "terminal/val_rule.h"
 #include "test_app.h"
+#include "wire/coords.h"
 
 using namespace quorlak;
 
@@ -45,14 +45,14 @@ TEST(SoakRegressions, LongCoordinateArgumentsDecodeLikeShortOnes) {
     for (const size_t blanks : {0u, 40u, 63u, 64u, 65u, 5000u}) {
         Points pts;
         const std::string arg = "(" + std::string(blanks, ' ') + "10,20)-(30," + std::string(blanks, ' ') + "40)";
-        ASSERT_TRUE(getcoords(arg, pts)) << blanks;
+        ASSERT_TRUE(decodePoints(arg, pts)) << blanks;
         EXPECT_EQ(pts.x[0], 10);
         EXPECT_EQ(pts.y[0], 20);
         EXPECT_EQ(pts.x[1], 30);
         EXPECT_EQ(pts.y[1], 40);
     }
     Points pts;
-    EXPECT_FALSE(getcoords("(" + std::string(200, '9') + ",1)", pts));
+    EXPECT_FALSE(decodePoints("(" + std::string(200, '9') + ",1)", pts));
 }
 
 class ReplayMemoryTest : public ::testing::Test {

@@ -1,8 +1,8 @@
 // The pause record and the freeze, seen through the whole core.
 #include <gtest/gtest.h>
 
+#include "core/client_core.h"
 #include "fake_host.h"
-#include "session/client_core.h"
 #include "test_app.h"
 
 using namespace quorlak;
@@ -21,11 +21,9 @@ protected:
         clock.now = t;
         core.poll();
     }
-
-    GlobalVars globals;
     FakeHost host;
     FakeClock clock;
-    ClientCore core{globals, host, clock};
+    ClientCore core{host, clock};
 };
 
 }  // namespace
@@ -48,9 +46,9 @@ TEST_F(StreamHold, LaterEventsWaitAndRunInOrder) {
     core.receive("lc(1,1)\x1f");
     core.doubleClick();           // freezes, but only after the chunk before it
     core.receive("lc(9,9)\x1f");  // arrives frozen: dropped
-    EXPECT_FALSE(core.state().frozen);
+    EXPECT_FALSE(core.modes().frozen);
     advanceTo(101);
-    EXPECT_TRUE(core.state().frozen);
+    EXPECT_TRUE(core.modes().frozen);
     EXPECT_EQ(core.canvas().currentX, 1);
 }
 
@@ -68,8 +66,8 @@ TEST_F(StreamHold, ZeroPauseWaitsForTheClockToMoveNegativeDoesNot) {
 }
 
 TEST_F(StreamHold, DelayOffIgnoresPauses) {
-    core.menu(MenuItem::mnudelay);
-    EXPECT_FALSE(core.state().delaymode);
+    core.menu(MenuItem::DelayMode);
+    EXPECT_FALSE(core.modes().delay);
     core.receive("pz32767\x1flc(4,4)\x1f");
     EXPECT_FALSE(core.holding());
     EXPECT_EQ(core.canvas().currentX, 4);
@@ -98,7 +96,7 @@ TEST_F(StreamHold, FreezeDropsChunksAndKeepsTheTail) {
     core.receive(
         "8)\x1f"
         "cs\x1f");
-    EXPECT_EQ(core.state().rxtail, "lc(7,");
+    EXPECT_EQ(core.unfinishedRecord(), "lc(7,");
     core.doubleClick();
     core.receive("9)\x1f");
     EXPECT_EQ(core.canvas().currentX, 7);

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "display/cp1252.h"
+#include "base/cp1252.h"
 #include "display_rig.h"
 
 using namespace quorlak;
@@ -14,7 +14,6 @@ using namespace quorlak::test;
 
 namespace {
 
-constexpr QRgb kWhite = 0xffffffff;
 constexpr QRgb kGreenPic = 0xff00c000;
 constexpr QRgb kBluePic = 0xff0000c0;
 
@@ -25,26 +24,25 @@ using TextRecords = DisplayRig;
 std::string defineRecord(const std::string& number, const std::set<std::pair<int, int>>& lit, char digit = '1',
                          char fill = '0') {
     std::string arg = "cd" + number + "|";
-    for (int r = 1; r <= kGlyphRows; ++r)
-        for (int c = 1; c <= kGlyphColumns; ++c) arg += lit.count({c, r}) ? digit : fill;
+    for (int r = 1; r <= CustomCharacters::kRows; ++r)
+        for (int c = 1; c <= CustomCharacters::kColumns; ++c) arg += lit.count({c, r}) ? digit : fill;
     return arg;
 }
 
 TEST_F(TextRecords, TextShorterThanItsDelimitersIsIgnored) {
+    feed("cd01");  // the game screen begins: lines are read
     feed(
         "pt\x1f"
         "pt\"\x1f"
         "po\"");
-    EXPECT_TRUE(filter.seen.empty());
+    EXPECT_TRUE(events.seen.empty());
     feed("pt\"\"");
-    ASSERT_EQ(filter.seen.size(), 1u);
-    EXPECT_EQ(filter.seen[0], "");
+    ASSERT_EQ(events.seen.size(), 1u);
+    EXPECT_EQ(events.seen[0], "");
 }
 
 TEST_F(TextRecords, EraseFieldWithAbsurdNumbersOnlyClips) {
-    state.boxleft = 56;
-    state.boxtop = 300;
-    state.boxlen = 12;
+    feed("cu40,300,12");  // the field's box at (56, 300), 12 long
     canvas.fillBox(0, 0, 511, 511, kWhite);
     feed(
         "bs1e300\x1f"
@@ -59,19 +57,19 @@ TEST_F(TextRecords, DefinitionReadsDigitsOnlyAndPadsShortPatterns) {
     record.resize(2 + 3 + 16);           // only the first row
     feed(defineRecord("03", {{5, 5}}));  // something to overwrite
     feed(record);
-    EXPECT_EQ(globals.glyphs[3][2][1], 1);
-    EXPECT_EQ(globals.glyphs[3][3][1], 0);
-    EXPECT_EQ(globals.glyphs[3][4][1], 1);
-    EXPECT_EQ(globals.glyphs[3][5][5], 0);
-    EXPECT_EQ(globals.glyphs[3][1][1], 0);
+    EXPECT_EQ(commands.characters().cell(3, 2, 1), 1);
+    EXPECT_EQ(commands.characters().cell(3, 3, 1), 0);
+    EXPECT_EQ(commands.characters().cell(3, 4, 1), 1);
+    EXPECT_EQ(commands.characters().cell(3, 5, 5), 0);
+    EXPECT_EQ(commands.characters().cell(3, 1, 1), 0);
 }
 
 TEST_F(TextRecords, UndefinedCharacterNumbersAreIgnored) {
     feed(defineRecord("31", {{1, 1}}));
     feed(defineRecord("-1", {{1, 1}}));
-    EXPECT_FALSE(state.cdseen);
+    EXPECT_FALSE(commands.gameScreenStarted());
     feed(defineRecord("30", {{1, 1}}));
-    EXPECT_TRUE(state.cdseen);
+    EXPECT_TRUE(commands.gameScreenStarted());
 
     feed(
         "lc(10,10)\x1f"

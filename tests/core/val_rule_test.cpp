@@ -1,4 +1,4 @@
-#include "terminal/val_rule.h"
+#include "base/val_rule.h"
 
 #include <gtest/gtest.h>
 

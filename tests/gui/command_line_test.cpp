@@ -1,11 +1,11 @@
-#include "session/gui/command_line.h"
+#include "app/command_line.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTcpSocket>
 
-#include "session/gui/demo_server.h"
+#include "gui/demo_server.h"
 
 using namespace quorlak;
 using Mode = LaunchOptions::Mode;

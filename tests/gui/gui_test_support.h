@@ -10,7 +10,7 @@
 #include <QTest>
 #include <functional>
 
-#include "session/server_address.h"
+#include "wire/server_address.h"
 
 namespace quorlak::test {
 

@@ -1,6 +1,6 @@
 // The key broadcast between clients, several in one process sharing a
 // temporary endpoint directory.
-#include "input/gui/key_broadcast.h"
+#include "gui/key_broadcast.h"
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>

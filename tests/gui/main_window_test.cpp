@@ -1,4 +1,4 @@
-#include "session/gui/main_window.h"
+#include "gui/main_window.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>
@@ -7,22 +7,20 @@
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 
-#include "display/gui/display_widget.h"
+#include "gui/connection.h"
+#include "gui/display_widget.h"
+#include "gui/entry_box.h"
+#include "gui/item_grid_view.h"
+#include "gui/log_window.h"
+#include "gui/message_grid_view.h"
+#include "gui/tab_strip.h"
 #include "gui_test_support.h"
-#include "panels/gui/entry_box.h"
-#include "panels/gui/item_grid_view.h"
-#include "panels/gui/log_window.h"
-#include "panels/gui/message_grid_view.h"
-#include "panels/gui/tab_strip.h"
-#include "session/gui/connection.h"
 
 using namespace quorlak;
 using quorlak::test::FakeGameServer;
 using quorlak::test::waitUntil;
 
 namespace {
-
-constexpr QRgb kBlack = 0xff000000;
 
 // A main window connected to a fake server, with its own broadcast directory.
 class ConnectedWindow : public ::testing::Test {
@@ -54,8 +52,8 @@ QStringList menuBarCaptions(QMainWindow& window) {
 TEST_F(ConnectedWindow, StartsAsDesignedAndReportsTheConnection) {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Duvur Quorlak"));
     EXPECT_EQ(window->centralWidget()->size(), QSize(512, 512));
-    EXPECT_EQ(window->core().window().clientWidth, 512);
-    EXPECT_TRUE(window->core().state().delaymode);
+    EXPECT_EQ(window->core().clientWidth(), 512);
+    EXPECT_TRUE(window->core().modes().delay);
     EXPECT_EQ(menuBarCaptions(*window), QStringList({"&Textbox", "&DELAY", "view &log", "&Connection"}));
     EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
     // The first resize has laid the panels out: the narrow layout.
@@ -73,13 +71,13 @@ TEST_F(ConnectedWindow, DrawsRecordsAndFollowsResizes) {
     server.send(
         "cs\x1f"
         "fx(10,10)-(20,20)\x1f");
-    ASSERT_TRUE(waitUntil([this] { return canvasPixel(15, 15) == Canvas::kOrange; }));
-    EXPECT_EQ(shownPixel(15, 15), Canvas::kOrange);
+    ASSERT_TRUE(waitUntil([this] { return canvasPixel(15, 15) == kOrange; }));
+    EXPECT_EQ(shownPixel(15, 15), kOrange);
     EXPECT_EQ(shownPixel(25, 25), kBlack);
 
     // Wider than 612: the item grid becomes the full-height column at the right.
     window->resize(window->width() + 200, window->height() + 40);
-    ASSERT_TRUE(waitUntil([this] { return window->core().window().clientWidth == 712; }));
+    ASSERT_TRUE(waitUntil([this] { return window->core().clientWidth() == 712; }));
     EXPECT_EQ(window->itemGrid()->geometry(), QRect(712 - 222, 0, 222, 552));
     EXPECT_EQ(window->messageGrid()->height(), 552 - 456);
 }
@@ -93,9 +91,9 @@ TEST_F(ConnectedWindow, APauseLeavesLaterDataInTheSocketUntilItEnds) {
     EXPECT_TRUE(window->core().holding());
     EXPECT_EQ(canvasPixel(55, 55), kBlack);
 
-    ASSERT_TRUE(waitUntil([this] { return canvasPixel(55, 55) == Canvas::kOrange; }));
+    ASSERT_TRUE(waitUntil([this] { return canvasPixel(55, 55) == kOrange; }));
     EXPECT_EQ(window->connection()->bytesAvailable(), 0);
-    EXPECT_EQ(shownPixel(55, 55), Canvas::kOrange);
+    EXPECT_EQ(shownPixel(55, 55), kOrange);
 }
 
 TEST_F(ConnectedWindow, KeysReachTheServerOnceAndStillReachTheFocusedControl) {
@@ -172,7 +170,7 @@ TEST_F(ConnectedWindow, RightClickOnTheItemGridOffersTheItemActions) {
     QTest::mousePress(viewport, Qt::RightButton, {}, QPoint(60, 40));
     QMenu* menu = window->itemMenu();
     ASSERT_TRUE(waitUntil([menu] { return menu->isVisible(); }));
-    EXPECT_EQ(window->core().state().itempick, 3);
+    EXPECT_EQ(window->core().actions().itemPick(), 3);
     EXPECT_EQ(window->itemGrid()->currentIndex(), before);
 
     QStringList captions;
@@ -188,21 +186,21 @@ TEST_F(ConnectedWindow, RightClickOnTheItemGridOffersTheItemActions) {
 TEST_F(ConnectedWindow, OnlyADoubleClickOnTheBareDisplayFreezesIt) {
     QTest::mouseDClick(window->tabStrip(), Qt::LeftButton, {}, window->tabStrip()->tabRect(1).center());
     QTest::mouseDClick(window->itemGrid()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_FALSE(window->core().state().frozen);
+    EXPECT_FALSE(window->core().modes().frozen);
     EXPECT_FALSE(window->frozenLabel()->isVisible());
     QTest::mouseDClick(window->display(), Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_TRUE(window->core().state().frozen);
+    EXPECT_TRUE(window->core().modes().frozen);
     // The status line says why nothing moves, until the next double-click.
     EXPECT_TRUE(window->frozenLabel()->isVisible());
     QTest::mouseDClick(window->display(), Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_FALSE(window->core().state().frozen);
+    EXPECT_FALSE(window->core().modes().frozen);
     EXPECT_FALSE(window->frozenLabel()->isVisible());
 }
 
 TEST_F(ConnectedWindow, PointerMovesOverAPanelAreNotMovesOverTheBareDisplay) {
     // A right-click on the tab strip saves the grid's height, so both z-order clauses act.
     QTest::mouseClick(window->tabStrip(), Qt::RightButton, {}, QPoint(5, 5));
-    ASSERT_NE(window->core().state().itemsheight, 0);
+    ASSERT_NE(window->core().actions().savedGridHeight(), 0);
     QTest::mouseMove(window->itemGrid()->viewport(), QPoint(30, 10));
     ASSERT_TRUE(waitUntil([this] { return !window->core().tabs().front; }));
     QTest::mouseMove(window->tabStrip(), window->tabStrip()->tabRect(2).center());
@@ -218,12 +216,12 @@ TEST_F(ConnectedWindow, AnExchangeTakesTheMenuAndThenASelectionOfTheSecondItem) 
     ASSERT_TRUE(waitUntil([this] { return window->itemMenu()->isVisible(); }));
     window->itemMenu()->findChild<QAction*>(QStringLiteral("mnuXchange"))->trigger();
     window->itemMenu()->hide();
-    EXPECT_EQ(window->core().state().xchgitem, 3);
+    EXPECT_EQ(window->core().actions().exchangeItem(), 3);
 
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(6, 1)).center());
     ASSERT_TRUE(server.waitForReceived(" 13, 0"));
     EXPECT_EQ(server.received().toStdString(), " 88, 1 51, 0 44, 0 55, 0 13, 0");
-    EXPECT_EQ(window->core().state().xchgitem, 0);
+    EXPECT_EQ(window->core().actions().exchangeItem(), 0);
     // The grid's current row is back at the top, so the same row can be chosen again.
     EXPECT_EQ(grid->currentIndex().row(), 0);
 }
@@ -233,7 +231,7 @@ TEST_F(ConnectedWindow, MenuCaptionsFollowTheModes) {
     ASSERT_NE(delay, nullptr);
     delay->trigger();
     EXPECT_EQ(delay->text(), QStringLiteral("Delay"));
-    EXPECT_FALSE(window->core().state().delaymode);
+    EXPECT_FALSE(window->core().modes().delay);
     delay->trigger();
     EXPECT_EQ(delay->text(), QStringLiteral("DELAY"));
 }

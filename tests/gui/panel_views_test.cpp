@@ -5,11 +5,11 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "panels/gui/entry_box.h"
-#include "panels/gui/item_grid_view.h"
-#include "panels/gui/log_window.h"
-#include "panels/gui/message_grid_view.h"
-#include "panels/gui/tab_strip.h"
+#include "gui/entry_box.h"
+#include "gui/item_grid_view.h"
+#include "gui/log_window.h"
+#include "gui/message_grid_view.h"
+#include "gui/tab_strip.h"
 
 using namespace quorlak;
 

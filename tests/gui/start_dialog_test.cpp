@@ -1,4 +1,4 @@
-#include "session/gui/start_dialog.h"
+#include "gui/start_dialog.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -9,8 +9,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "gui/main_window.h"
 #include "gui_test_support.h"
-#include "session/gui/main_window.h"
 
 using namespace quorlak;
 using quorlak::test::FakeGameServer;

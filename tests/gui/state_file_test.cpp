@@ -1,7 +1,7 @@
 // The window's state file: the replay's JSON plus the window's own members,
 // replaced whole, soon after a change, with a bounded record of writes.
 
-#include "session/gui/state_file.h"
+#include "gui/state_file.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -10,9 +10,10 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
+#include "core/client_core.h"
 #include "gui_test_support.h"
 #include "replay/replay_host.h"
-#include "session/client_core.h"
+#include "replay/virtual_clock.h"
 
 using namespace quorlak;
 using quorlak::test::waitUntil;
@@ -20,10 +21,9 @@ using quorlak::test::waitUntil;
 namespace {
 
 struct Core {
-    GlobalVars globals;
     ReplayHost host;
     VirtualClock clock;
-    ClientCore core{globals, host, clock};
+    ClientCore core{host, clock};
 };
 
 QJsonObject readState(const QString& path) {

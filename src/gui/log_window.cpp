@@ -1,0 +1,95 @@
+#include "gui/log_window.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QVBoxLayout>
+
+#include "base/cp1252.h"
+
+namespace quorlak {
+
+namespace {
+
+// The log's lines end in CR LF; the text box wants bare line feeds.
+QString displayText(std::string_view bytes) {
+    QString text = cp1252ToQString(bytes);
+    text.remove(QLatin1Char('\r'));
+    return text;
+}
+
+}  // namespace
+
+LogWindow::LogWindow(const LogModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), text_(new QPlainTextEdit(this)) {
+    setObjectName(QStringLiteral("logWindow"));
+    setWindowTitle(QStringLiteral("encounter log"));
+    // Opening the log must not take the keys away from the game.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    text_->setObjectName(QStringLiteral("logText"));
+    text_->setReadOnly(true);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(text_);
+    resize(304, 201);
+}
+
+void LogWindow::appendTail(std::string_view tail) {
+    QScrollBar* bar = text_->verticalScrollBar();
+    const bool atEnd = bar->value() == bar->maximum();
+    QTextCursor cursor(text_->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(displayText(tail));
+    if (atEnd) bar->setValue(bar->maximum());
+}
+
+void LogWindow::sync() {
+    if (shownRevision_ == model_.revision) return;
+    shownRevision_ = model_.revision;
+    if (shownResets_ != model_.resets || model_.text.size() < shownBytes_) {
+        shownResets_ = model_.resets;
+        text_->setPlainText(displayText(model_.text));
+    } else if (model_.text.size() > shownBytes_) {
+        appendTail(std::string_view(model_.text).substr(shownBytes_));
+    }
+    shownBytes_ = model_.text.size();
+    if (shownVisible_ != model_.visible) {
+        shownVisible_ = model_.visible;
+        if (model_.visible) {
+            if (!placed_) placeBesideOwner();
+            show();
+            raise();
+            // Filled while hidden: open at the newest lines, so that new ones keep being followed.
+            text_->verticalScrollBar()->setValue(text_->verticalScrollBar()->maximum());
+        } else {
+            quiet_ = true;
+            hide();
+            quiet_ = false;
+        }
+    }
+}
+
+void LogWindow::placeBesideOwner() {
+    placed_ = true;
+    const QWidget* owner = parentWidget();
+    if (!owner || !owner->screen()) return;
+    // Right of the game, where it hides none of it; where it does not fit, the desktop decides.
+    const QRect wanted(owner->frameGeometry().topRight() + QPoint(kGapToOwner, 0), frameGeometry().size());
+    if (owner->screen()->availableGeometry().contains(wanted)) move(wanted.topLeft());
+}
+
+void LogWindow::closeQuietly() {
+    quiet_ = true;
+    close();
+}
+
+void LogWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (!quiet_) emit closedByPlayer();
+}
+
+}  // namespace quorlak

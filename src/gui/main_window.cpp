@@ -1,0 +1,383 @@
+#include "gui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <cmath>
+
+#include "base/cp1252.h"
+#include "canvas/data_files.h"
+#include "gui/connection.h"
+#include "gui/display_widget.h"
+#include "gui/entry_box.h"
+#include "gui/item_grid_view.h"
+#include "gui/key_broadcast.h"
+#include "gui/log_window.h"
+#include "gui/message_grid_view.h"
+#include "gui/state_file.h"
+#include "gui/tab_strip.h"
+#include "input/keymap.h"
+
+namespace quorlak {
+
+namespace {
+
+// Tests that drive the window from outside find the menu items by these names.
+QString objectNameOf(MenuItem item) {
+    const std::string_view name = menuItemName(item);
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
+    : QMainWindow(parent), address_(std::move(address)) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setContextMenuPolicy(Qt::NoContextMenu);
+    core_ = std::make_unique<ClientCore>(host_, clock_);
+
+    connection_ = new Connection(address_, this);
+    broadcast_ = new KeyBroadcast(
+        options.broadcastDirectory.isEmpty() ? KeyBroadcast::defaultDirectory() : options.broadcastDirectory, this);
+    broadcast_->start();
+
+    display_ = new DisplayWidget(core_->canvas(), this);
+    display_->setObjectName(QStringLiteral("display"));
+    setCentralWidget(display_);
+    buildPanels();
+    buildMenus();
+    statusLabel_ = new QLabel(this);
+    statusLabel_->setObjectName(QStringLiteral("connectionStatus"));
+    statusBar()->addWidget(statusLabel_, 1);
+    // A double-click freezes the display; without a word the game would just seem stuck.
+    frozenLabel_ = new QLabel(QStringLiteral("Frozen: double-click the display to go on"), this);
+    frozenLabel_->setObjectName(QStringLiteral("frozenNote"));
+    frozenLabel_->hide();
+    statusBar()->addPermanentWidget(frozenLabel_);
+    statusBar()->setSizeGripEnabled(true);
+
+    wakeTimer_.setSingleShot(true);
+    wakeTimer_.setTimerType(Qt::PreciseTimer);
+    pumpTimer_.setSingleShot(true);
+    pumpTimer_.setInterval(0);
+
+    if (!options.stateFile.isEmpty()) {
+        stateFile_ = new StateFile(options.stateFile, *core_, clock_, this);
+        stateFile_->setExtras([this] { return windowJson(); });
+    }
+
+    host_.setHooks({
+        [this](std::string_view bytes) {
+            connection_->write(bytes);
+            if (stateFile_) stateFile_->noteWrite(bytes);
+        },
+        [this](int16_t vk) { broadcast_->broadcast(vk); },
+        [this] {
+            itemMenu_->popup(QCursor::pos());
+            if (stateFile_) stateFile_->noteItemMenu();
+        },
+    });
+    wireEvents();
+
+    // The load step: pictures, font, grids, DELAY on. The first resize (at
+    // showing) lays the panels out, and then the connection opens.
+    core_->load(loadPictures(), loadTerminalFont());
+    afterEvent();
+    focusSink_->setFocus();
+    // Client area 512 x 512 under the menu bar, with the status line below.
+    display_->resize(display_->sizeHint());
+    resize(sizeHint());
+    qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+    // Whatever refers to the core goes before it does.
+    delete logWindow_;
+    delete connection_;
+    delete broadcast_;
+    delete itemMenu_;
+    delete takeCentralWidget();
+}
+
+void MainWindow::buildPanels() {
+    // Created in the designed stacking order, bottom to top.
+    entryBox_ = new EntryBox(core_->textBox(), display_);
+    focusSink_ = new QWidget(display_);
+    focusSink_->setObjectName(QStringLiteral("focusSink"));
+    focusSink_->setGeometry(0, 0, 1, 1);
+    focusSink_->setFocusPolicy(Qt::StrongFocus);
+    tabStrip_ = new TabStrip(core_->tabs(), display_);
+    itemGrid_ = new ItemGridView(core_->items(), display_);
+    messageGrid_ = new MessageGridView(core_->messages(), display_);
+
+    itemMenu_ = new QMenu(this);
+    itemMenu_->setObjectName(QStringLiteral("itemActions"));
+    auto addItemAction = [this](const char* caption, MenuItem item) {
+        QAction* action = itemMenu_->addAction(QString::fromLatin1(caption));
+        action->setObjectName(objectNameOf(item));
+        connect(action, &QAction::triggered, this, [this, item] { feed([item](ClientCore& c) { c.menu(item); }); });
+    };
+    addItemAction("cast sPell", MenuItem::CastSpell);
+    addItemAction("Use", MenuItem::Use);
+    addItemAction("Give", MenuItem::Give);
+    itemMenu_->addSeparator();
+    addItemAction("Xchange", MenuItem::Exchange);
+    addItemAction("Bank", MenuItem::Bank);
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false);
+    auto addModeItem = [this, bar](MenuItem item) {
+        QAction* action = bar->addAction(QString());
+        action->setObjectName(objectNameOf(item));
+        connect(action, &QAction::triggered, this, [this, item] { feed([item](ClientCore& c) { c.menu(item); }); });
+        return action;
+    };
+    textBoxModeAction_ = addModeItem(MenuItem::TextBoxMode);
+    delayModeAction_ = addModeItem(MenuItem::DelayMode);
+    viewLogAction_ = addModeItem(MenuItem::ViewLog);
+    viewLogAction_->setText(QString::fromLatin1(Keyboard::kViewLogCaption));
+    experienceAction_ = bar->addAction(QString());
+    experienceAction_->setObjectName(QStringLiteral("netexp"));
+
+    QMenu* connectionMenu = bar->addMenu(QStringLiteral("&Connection"));
+    connectionMenu->setObjectName(QStringLiteral("connectionMenu"));
+    QAction* again = connectionMenu->addAction(QStringLiteral("&Reconnect"));
+    again->setObjectName(QStringLiteral("mnuReconnect"));
+    connect(again, &QAction::triggered, this, &MainWindow::reconnect);
+}
+
+void MainWindow::wireEvents() {
+    connect(&wakeTimer_, &QTimer::timeout, this, [this] { feed([](ClientCore& c) { c.poll(); }); });
+    connect(&pumpTimer_, &QTimer::timeout, this, &MainWindow::pumpSocket);
+    connect(connection_, &Connection::dataArrived, this, &MainWindow::pumpSocket);
+    connect(connection_, &Connection::connectedChanged, this,
+            [this](bool connected) { feed([connected](ClientCore& c) { c.setConnected(connected); }); });
+    connect(connection_, &Connection::statusChanged, statusLabel_, &QLabel::setText);
+    broadcast_->setKeyHandler([this](int16_t vk) { feed([vk](ClientCore& c) { c.broadcastIn(vk); }); });
+
+    connect(display_, &DisplayWidget::resized, this,
+            [this](int w, int h) { feed([w, h](ClientCore& c) { c.resize(w, h); }); });
+    connect(display_, &DisplayWidget::doubleClicked, this, [this] { feed([](ClientCore& c) { c.doubleClick(); }); });
+    connect(display_, &DisplayWidget::pointerMoved, this, [this] { feed([](ClientCore& c) { c.mouseMoveForm(); }); });
+
+    connect(itemGrid_, &ItemGridView::pressed, this, [this](int button, int yTwips) {
+        if (button) feed([=](ClientCore& c) { c.mouseDownItems(button, yTwips); });
+    });
+    connect(itemGrid_, &ItemGridView::hovered, this,
+            [this](int yTwips) { feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); }); });
+    connect(itemGrid_, &ItemGridView::playerSelected, this, [this](int row) {
+        const uint64_t before = core_->items().revision;
+        core_->selectItem(row);
+        // The core moved its current row (back to the top): show that even
+        // when the value is the one shown before the player's click.
+        if (core_->items().revision != before) itemGrid_->forgetShownCell();
+        afterEvent();
+    });
+    connect(itemGrid_, &ItemGridView::playerScrolled, this,
+            [this](int toprow) { feed([=](ClientCore& c) { c.scrollItems(toprow); }); });
+    connect(messageGrid_, &MessageGridView::playerSelected, this,
+            [this](int64_t row) { feed([=](ClientCore& c) { c.selectMessage(row); }); });
+    connect(tabStrip_, &TabStrip::playerClickedTab, this,
+            [this](int index) { feed([=](ClientCore& c) { c.tab(index); }); });
+    connect(tabStrip_, &TabStrip::pressed, this, [this](int button) {
+        if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
+    });
+    connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) {
+        if (focused) core_->focusEntered(FocusHolder::TextBox);
+        else core_->focusLeftTextBox();
+    });
+    connect(entryBox_, &EntryBox::playerEdited, this,
+            [this](const std::string& text) { feed([&text](ClientCore& c) { c.setBoxText(text); }); });
+    // A click on a panel gives it the keyboard; the core decides where it goes.
+    connect(itemGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::ItemGrid); });
+    connect(messageGrid_, &PanelGridView::focusWanted, this, [this] { panelFocused(FocusHolder::MessageGrid); });
+    connect(tabStrip_, &TabStrip::focusWanted, this, [this] { panelFocused(FocusHolder::TabStrip); });
+}
+
+// --- showing the core --------------------------------------------------------
+
+void MainWindow::afterEvent() {
+    const QRect damage = core_->canvas().takeDamage();
+    if (!damage.isEmpty()) display_->update(damage);
+    itemGrid_->sync();
+    messageGrid_->sync();
+    tabStrip_->sync();
+    syncZOrder();
+    entryBox_->sync();
+    syncMenus();
+    syncLog();
+    syncSound();
+    syncFrozen();
+    syncRefusedInputs();
+    armWakeTimer();
+    if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
+    if (stateFile_) stateFile_->changed();
+}
+
+void MainWindow::syncRefusedInputs() {
+    if (core_->refusedInputs() == shownRefusedInputs_) return;
+    shownRefusedInputs_ = core_->refusedInputs();
+    statusBar()->showMessage(
+        QStringLiteral("The game is paused and too much input is waiting: the last keys or clicks were not taken."),
+        5000);
+}
+
+// Where the windows are, for a test that drives them from outside.
+std::string MainWindow::windowJson() const {
+    auto nativeId = [](const QWidget* w) -> unsigned long long {
+        return w && w->testAttribute(Qt::WA_WState_Created) ? static_cast<unsigned long long>(w->winId()) : 0;
+    };
+    const QPoint displayAt = display_->mapTo(this, QPoint(0, 0));
+    std::string out =
+        "\"window\":{\"id\":" + std::to_string(nativeId(this)) + ",\"displayx\":" + std::to_string(displayAt.x()) +
+        ",\"displayy\":" + std::to_string(displayAt.y()) + ",\"logid\":" + std::to_string(nativeId(logWindow_)) +
+        ",\"logshown\":" + (logWindow_ && logWindow_->isVisible() ? "true" : "false") + ",\"menubar\":{";
+    // The centre of each item of the menu bar, so a test can click it.
+    bool first = true;
+    for (QAction* action : menuBar()->actions()) {
+        const QRect r = menuBar()->actionGeometry(action);
+        if (action->objectName().isEmpty() || r.isEmpty()) continue;
+        const QPoint centre = menuBar()->mapTo(this, r.center());
+        out += (first ? "\"" : ",\"") + action->objectName().toStdString() + "\":[" + std::to_string(centre.x()) + "," +
+               std::to_string(centre.y()) + "]";
+        first = false;
+    }
+    return out + "}}";
+}
+
+void MainWindow::syncMenus() {
+    const InputModes& modes = core_->modes();
+    if (shownModes_ != modes.revision) {
+        shownModes_ = modes.revision;
+        textBoxModeAction_->setText(cp1252ToQString(modes.textBoxCaption));
+        delayModeAction_->setText(cp1252ToQString(modes.delayCaption));
+    }
+    const CaptionsModel& captions = core_->captions();
+    if (shownCaptions_ != captions.revision) {
+        shownCaptions_ = captions.revision;
+        experienceAction_->setText(cp1252ToQString(captions.experience));
+        // An empty caption would still leave a clickable gap in the bar.
+        experienceAction_->setVisible(!captions.experience.empty());
+        setWindowTitle(cp1252ToQString(captions.windowCaption));
+    }
+}
+
+void MainWindow::syncZOrder() {
+    const bool front = core_->tabs().front;
+    if (shownFront_ == front) return;
+    shownFront_ = front;
+    if (front) tabStrip_->raise();
+    else itemGrid_->raise();
+}
+
+void MainWindow::syncLog() {
+    const LogModel& log = core_->log();
+    if (!logWindow_) {
+        if (!log.exists && !log.visible) return;
+        logWindow_ = new LogWindow(log, this);
+        connect(logWindow_, &LogWindow::closedByPlayer, this,
+                [this] { feed([](ClientCore& c) { c.setLogVisible(false); }); });
+    }
+    logWindow_->sync();
+}
+
+void MainWindow::syncSound() {
+    const bool due = host_.takeBeepDue();
+    if (core_->warnings() > shownWarnings_ || due) sound_.play();
+    shownWarnings_ = core_->warnings();
+}
+
+void MainWindow::syncFrozen() {
+    const bool frozen = core_->modes().frozen;
+    if (frozenLabel_->isVisibleTo(this) != frozen) frozenLabel_->setVisible(frozen);
+}
+
+void MainWindow::armWakeTimer() {
+    const auto wake = core_->nextWake();
+    if (!wake) {
+        wakeTimer_.stop();
+        return;
+    }
+    const double delay = std::ceil(*wake - clock_.nowMs());
+    wakeTimer_.start(static_cast<int>(std::clamp(delay, 0.0, 24.0 * 3600 * 1000)));
+}
+
+void MainWindow::panelFocused(FocusHolder panel) {
+    core_->focusEntered(panel);
+    if (core_->keyboardFocus() == FocusHolder::FocusSink) focusSink_->setFocus(Qt::MouseFocusReason);
+    afterEvent();
+}
+
+// --- the connection ----------------------------------------------------------
+
+void MainWindow::pumpSocket() {
+    // A pause holds the stream: what is unread stays in the socket.
+    if (core_->holding()) return;
+    const QByteArray chunk = connection_->read(kMaxChunkBytes);
+    if (chunk.isEmpty()) return;
+    feed(
+        [&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
+}
+
+void MainWindow::reconnect() {
+    core_->restartStream();
+    connection_->open();
+}
+
+// --- window events -----------------------------------------------------------
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!connectedOnce_) {
+        connectedOnce_ = true;
+        connection_->open();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (logWindow_) logWindow_->closeQuietly();
+    connection_->close();
+    if (stateFile_) stateFile_->writeNow();
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* target = static_cast<QWidget*>(watched);
+        if (target->window() == this) {
+            const bool passedToParent =
+                event == lastKey_ && lastKeyTarget_ && target != lastKeyTarget_ && target->isAncestorOf(lastKeyTarget_);
+            if (!passedToParent) handleKey(*static_cast<QKeyEvent*>(event));
+            lastKey_ = event;
+            lastKeyTarget_ = target;
+        }
+    }
+    // Keys are never consumed: the focused control still gets them.
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::handleKey(const QKeyEvent& event) {
+    const auto key = virtualKeyFor(event);
+    const auto ch = characterCodeFor(event);
+    if (!key && !ch) return;
+    if (key) core_->keyDown(key->code, key->mask);
+    if (ch) core_->keyPress(*ch);
+    afterEvent();
+}
+
+MainWindow* openMainWindow(const ServerAddress& address, MainWindow::Options options) {
+    auto* window = new MainWindow(address, std::move(options));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    return window;
+}
+
+}  // namespace quorlak
