@@ -2,13 +2,15 @@
 
 #include "catalog.h"
 
+namespace quorlak::server {
+
 Character::Character() {
     health = maxHealth();
     mana = maxMana();
-    weaponSlot = addItem(Item::ShortSword);
-    armourSlot = addItem(Item::FurCloak);
-    for (int type : {Item::Ration, Item::Ration, Item::HealingPotion, Item::Rope, Item::Torch, Item::RecallScroll,
-                     Item::DriedFish})
+    weaponSlot = addItem(item::ShortSword);
+    armourSlot = addItem(item::FurCloak);
+    for (int type : {item::Ration, item::Ration, item::HealingPotion, item::Rope, item::Torch, item::RecallScroll,
+                     item::DriedFish})
         addItem(type);
 }
 
@@ -31,7 +33,7 @@ QString Character::armourName() const {
 }
 
 int Character::addItem(int type) {
-    for (int slot = 0; slot < packSize; ++slot) {
+    for (int slot = 0; slot < kPackSize; ++slot) {
         if (pack[slot].isEmpty()) {
             pack[slot] = {type, false};
             return slot;
@@ -75,3 +77,5 @@ int Character::gainExperience(qint64 amount) {
 }
 
 void Character::loseExperience(qint64 amount) { experience = qMax<qint64>(0, experience - amount); }
+
+}  // namespace quorlak::server

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quorlak::server;
+
 namespace {
 
 ClientView readingClient() {
@@ -25,9 +27,9 @@ bool anyEvent(const QList<FightEvent>& events, FightEvent::Kind kind) {
 }  // namespace
 
 TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks) {
-    Fight fight({Creature::ArcticWolf, Creature::ArcticWolf, Creature::Ghost}, 0);
+    Fight fight({creature::ArcticWolf, creature::ArcticWolf, creature::Ghost}, 0);
     RecordWriter out;
-    EncounterView::drawStart(out, fight);
+    encounter_view::drawStart(out, fight);
     ClientView view = readingClient();
     view.feed(out.take());
 
@@ -51,7 +53,7 @@ TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks) {
     }
     EXPECT_EQ(pictures, (QList<QPoint>{{300, 96}, {300, 142}, {346, 96}}));
 
-    EncounterView::drawEnd(out, false);
+    encounter_view::drawEnd(out, false);
     view.feed(out.take());
     EXPECT_FALSE(view.logging);
     EXPECT_EQ(view.logEnds, 1);
@@ -59,13 +61,13 @@ TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks) {
 }
 
 TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot) {
-    Fight fight({Creature::Goblin, Creature::Goblin, Creature::Goblin, Creature::Goblin}, 0);
+    Fight fight({creature::Goblin, creature::Goblin, creature::Goblin, creature::Goblin}, 0);
     RecordWriter out;
-    for (int slot = 1; slot <= 4; ++slot) EncounterView::drawMarker(out, slot);
+    for (int slot = 1; slot <= 4; ++slot) encounter_view::drawMarker(out, slot);
     // Animations draw lines too, but never both ends in the slot rows.
     for (int slot = 1; slot <= 4; ++slot) {
-        EncounterView::showDeath(out, slot);
-        EncounterView::drawBolt(out, fight, slot);
+        encounter_view::showDeath(out, slot);
+        encounter_view::drawBolt(out, fight, slot);
     }
     ClientView view = readingClient();
     view.feed(out.take());
@@ -75,10 +77,10 @@ TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot) {
 TEST(FightRules, BeatenFoesGiveExperienceAndLevels) {
     Character you;
     Random random(3);
-    Fight fight({Creature::Goblin}, 0);
+    Fight fight({creature::Goblin}, 0);
     for (int round = 0; round < 50 && !fight.isOver(); ++round) fight.attack(you, random);
     ASSERT_TRUE(fight.isOver());
-    EXPECT_EQ(you.experience, creatureType(Creature::Goblin).experience);
+    EXPECT_EQ(you.experience, creatureType(creature::Goblin).experience);
     EXPECT_EQ(you.kills, 1);
 
     you.experience = you.experienceForNextLevel() - 1;
@@ -92,7 +94,7 @@ TEST(FightRules, GhostsDrainExperience) {
     you.experience = 500;
     you.health = 1000;
     Random random(5);
-    Fight fight({Creature::Ghost}, 0);
+    Fight fight({creature::Ghost}, 0);
     QList<FightEvent> events;
     for (int round = 0; round < 40 && !anyEvent(events, FightEvent::Kind::Drain); ++round)
         events += fight.foesTurn(you, random);
@@ -107,34 +109,34 @@ TEST(FightRules, GhostsDrainExperience) {
 TEST(FightRules, FoodSendsHungryBeastsAwayAndMermenTrade) {
     Character you;
     Random random(1);
-    Fight wolves({Creature::ArcticWolf, Creature::Goblin}, 0);
+    Fight wolves({creature::ArcticWolf, creature::Goblin}, 0);
     const int ration = 2;  // third slot of the starting pack
-    ASSERT_EQ(you.pack[ration].type, Item::Ration);
+    ASSERT_EQ(you.pack[ration].type, item::Ration);
     const auto events = wolves.offer(you, random, ration);
     EXPECT_EQ(wolves.foes[0].state, Foe::State::Gone);
     EXPECT_TRUE(you.pack[ration].isEmpty());
     EXPECT_EQ(wolves.target, 2);
     EXPECT_TRUE(anyEvent(events, FightEvent::Kind::FoeLeaves));
 
-    Fight merman({Creature::Merman}, 0);
+    Fight merman({creature::Merman}, 0);
     EXPECT_TRUE(merman.isPeaceful());
-    const int ring = you.addItem(Item::SilverRing);
+    const int ring = you.addItem(item::SilverRing);
     merman.offer(you, random, ring);
     EXPECT_TRUE(merman.isOver());
     const int reward = you.pack[ring].type;  // the freed slot takes the reward
-    EXPECT_TRUE(reward == Item::FrostBlade || reward == Item::DragonScale);
+    EXPECT_TRUE(reward == item::FrostBlade || reward == item::DragonScale);
 }
 
 TEST(FightRules, ThievesCannotReachTheBank) {
     Character you;
     you.gold = 0;
     you.health = 1000;
-    const int sapphire = you.addItem(Item::Sapphire);
+    const int sapphire = you.addItem(item::Sapphire);
     you.pack[sapphire].banked = true;
     Random random(9);
-    Fight fight({Creature::Thief}, 0);
+    Fight fight({creature::Thief}, 0);
     for (int round = 0; round < 30; ++round) fight.foesTurn(you, random);
-    EXPECT_EQ(you.pack[sapphire].type, Item::Sapphire);
+    EXPECT_EQ(you.pack[sapphire].type, item::Sapphire);
     EXPECT_FALSE(fight.isOver());  // nothing to take, so it stayed to fight
 }
 
@@ -142,14 +144,14 @@ TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeLoggedFight) {
     Realm realm;
     TestPlayer joe(realm, 11);
     joe.enter("Joe");
-    const Place wolfHome{World::areaAt({1, 0}), {14, 6}};
+    const Place wolfHome{world::areaAt({1, 0}), {14, 6}};
     joe.walkTo(wolfHome);
     ASSERT_TRUE(joe.session.isFighting());
     EXPECT_TRUE(joe.view.logging);
     EXPECT_TRUE(joe.view.slotText[1].startsWith("1 "));
     EXPECT_FALSE(joe.view.highlightedSlots.isEmpty());
 
-    for (int i = 0; i < 300 && joe.session.isFighting(); ++i) joe.press(Vk::Enter);
+    for (int i = 0; i < 300 && joe.session.isFighting(); ++i) joe.press(vkey::Enter);
     EXPECT_FALSE(joe.session.isFighting());
     EXPECT_FALSE(joe.view.logging);
     EXPECT_EQ(joe.view.logEnds, joe.view.logStarts > 0 ? 1 : 0);

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace quorlak::server;
+
 namespace {
 
 std::vector<KeyEvent> parse(const QByteArray& bytes) {

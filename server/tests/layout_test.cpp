@@ -6,13 +6,15 @@
 #include "panels.h"
 #include "record_writer.h"
 #include "screen_layout.h"
+#include "screen_lines.h"
 #include "world_map.h"
 
 #include <gtest/gtest.h>
 #include <QQueue>
 #include <QSet>
 
-using namespace Layout;
+using namespace quorlak::server;
+using namespace quorlak::server::layout;
 
 TEST(StatusLines, GaugeReadsBothNumbersAtTheirCharacters) {
     for (int maximum : {1, 9, 30, 60, 150, 999}) {
@@ -55,7 +57,7 @@ TEST(ListAndMessageLines, SplitWhereTheClientSplitsThem) {
 
     EXPECT_EQ(userCountLine(1), "1 user online");
     EXPECT_EQ(int(clientNumber(userCountLine(12))), 12);
-    EXPECT_LE(slotLine(4, "Flame Sprite", "70").size(), slotWidth);
+    EXPECT_LE(slotLine(4, "Flame Sprite", "70").size(), kSlotWidth);
 }
 
 TEST(RecordWriter, EveryRecordEndsWithTheSeparator) {
@@ -99,33 +101,33 @@ TEST(Glyphs, EveryDefinitionIsAFullPatternOfDigits) {
 
 TEST(Panels, ChestAndTabStripClearsAreTheOnlyTriggers) {
     RecordWriter out;
-    Panels::showChest(out);
+    panels::showChest(out);
     EXPECT_EQ(out.take(), QByteArray("lc(180,40)\x1f"
                                      "cw20\x1f"));
-    Panels::hideChest(out);
+    panels::hideChest(out);
     EXPECT_TRUE(out.take().startsWith("cr(255,"));
-    Panels::clearPlayerNote(out);
+    panels::clearPlayerNote(out);
     EXPECT_TRUE(out.take().startsWith("cr(0,436)"));
 }
 
 TEST(WorldPlans, AreasFitTheScreenAndJoinAtTheirEdges) {
-    for (int a = 0; a < World::areas().size(); ++a) {
-        const Area& area = World::area(a);
-        ASSERT_EQ(area.plan.size(), World::rows) << area.name.toStdString();
-        for (const QString& row : area.plan) ASSERT_EQ(row.size(), World::columns) << area.name.toStdString();
+    for (int a = 0; a < world::areas().size(); ++a) {
+        const Area& area = world::area(a);
+        ASSERT_EQ(area.plan.size(), world::kRows) << area.name.toStdString();
+        for (const QString& row : area.plan) ASSERT_EQ(row.size(), world::kColumns) << area.name.toStdString();
         EXPECT_LE(area.name.size(), 22);
         // An opening on an edge leads somewhere, and only there.
-        for (int y = 0; y < World::rows; ++y) {
-            for (int x = 0; x < World::columns; ++x) {
-                const bool edge = x == 0 || y == 0 || x == World::columns - 1 || y == World::rows - 1;
-                if (!edge || !World::isWalkable(World::tile({a, {x, y}}))) continue;
-                const QPoint out(x == 0                    ? -1
-                                 : x == World::columns - 1 ? 1
-                                                           : 0,
-                                 y == 0                 ? -1
-                                 : y == World::rows - 1 ? 1
-                                                        : 0);
-                EXPECT_TRUE(World::step({a, {x, y}}, out).has_value())
+        for (int y = 0; y < world::kRows; ++y) {
+            for (int x = 0; x < world::kColumns; ++x) {
+                const bool edge = x == 0 || y == 0 || x == world::kColumns - 1 || y == world::kRows - 1;
+                if (!edge || !world::isWalkable(world::tileAt({a, {x, y}}))) continue;
+                const QPoint out(x == 0                     ? -1
+                                 : x == world::kColumns - 1 ? 1
+                                                            : 0,
+                                 y == 0                  ? -1
+                                 : y == world::kRows - 1 ? 1
+                                                         : 0);
+                EXPECT_TRUE(world::step({a, {x, y}}, out).has_value())
                     << area.name.toStdString() << " " << x << "," << y;
             }
         }
@@ -136,25 +138,25 @@ TEST(WorldPlans, AreasFitTheScreenAndJoinAtTheirEdges) {
 
 TEST(WorldPlans, EveryWalkableCellCanBeReachedFromTheStart) {
     auto id = [](const Place& p) { return p.area * 10000 + p.cell.y() * 100 + p.cell.x(); };
-    QSet<int> seen{id(World::startPlace())};
+    QSet<int> seen{id(world::startPlace())};
     QQueue<Place> queue;
-    queue.enqueue(World::startPlace());
+    queue.enqueue(world::startPlace());
     while (!queue.isEmpty()) {
         const Place place = queue.dequeue();
         for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const auto next = World::step(place, d);
+            const auto next = world::step(place, d);
             if (next && !seen.contains(id(*next))) {
                 seen.insert(id(*next));
                 queue.enqueue(*next);
             }
         }
     }
-    for (int a = 0; a < World::areas().size(); ++a) {
-        for (int y = 0; y < World::rows; ++y) {
-            for (int x = 0; x < World::columns; ++x) {
-                if (World::isWalkable(World::tile({a, {x, y}}))) {
+    for (int a = 0; a < world::areas().size(); ++a) {
+        for (int y = 0; y < world::kRows; ++y) {
+            for (int x = 0; x < world::kColumns; ++x) {
+                if (world::isWalkable(world::tileAt({a, {x, y}}))) {
                     EXPECT_TRUE(seen.contains(id({a, {x, y}})))
-                        << World::area(a).name.toStdString() << " " << x << "," << y;
+                        << world::area(a).name.toStdString() << " " << x << "," << y;
                 }
             }
         }

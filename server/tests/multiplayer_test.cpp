@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace quorlak::server;
+
 namespace {
 
 struct TwoPlayers : ::testing::Test {

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+using namespace quorlak::server;
+
 namespace {
 
 // Runs the event loop until the condition holds; the time limit only stops
@@ -188,7 +190,7 @@ TEST(ClientConnection, ReadsAFloodInSlicesSoOthersGetTheirTurn) {
     for (int i = 0; i < 5000; ++i) flood += " 39, 0 37, 0";
     peer->arrive(flood);
     // One event-loop turn handled one slice; the rest waits for later turns.
-    EXPECT_GT(peer->incoming.size(), flood.size() - 2 * ClientConnection::readSlice);
+    EXPECT_GT(peer->incoming.size(), flood.size() - 2 * ClientConnection::kReadSlice);
     ASSERT_TRUE(waitFor([&] { return peer->incoming.isEmpty(); }));
     EXPECT_EQ(connection.session().character().moves, 10000);
 }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using namespace quorlak::server;
+
 namespace {
 
 bool inSlotRows(int y) { return y >= 123 && y <= 145; }
@@ -95,18 +97,18 @@ void randomKey(TestPlayer& player, std::mt19937& random) {
                                          "2",   "7",   "U",      "P",        "zzz",   "bi",    "help"};
     const int roll = int(random() % 100);
     if (roll < 55) {
-        const int arrows[] = {Vk::Left, Vk::Up, Vk::Right, Vk::Down};
+        const int arrows[] = {vkey::Left, vkey::Up, vkey::Right, vkey::Down};
         player.press(arrows[random() % 4]);
     } else if (roll < 70) {
-        player.press(Vk::Enter);
+        player.press(vkey::Enter);
     } else if (roll < 80) {
         const int selectors[] = {'1', '2', '3', '4', '5', '6', 'S', 'C', 'A', 'E', 'Q'};
         player.listKey(selectors[random() % 11], int(random() % 2));
     } else if (roll < 92) {
         player.enter(commands[int(random() % commands.size())]);
     } else {
-        const int keys[] = {Vk::F1, Vk::F5, Vk::Escape, Vk::PageUp, Vk::PageDown, Vk::Backspace, 'Q', 73};
-        player.press(keys[random() % 8], roll % 3 == 0 ? KeyMask::Control : 0);
+        const int keys[] = {vkey::F1, vkey::F5, vkey::Escape, vkey::PageUp, vkey::PageDown, vkey::Backspace, 'Q', 73};
+        player.press(keys[random() % 8], roll % 3 == 0 ? key_mask::Control : 0);
     }
 }
 
@@ -132,7 +134,7 @@ TEST(ProtocolLint, LongRandomPlayStaysReadable) {
         EXPECT_EQ(player->view.gaugeMax, c.maxHealth());
         EXPECT_EQ(player->view.food, c.food);
         EXPECT_EQ(player->view.experience, c.experience);
-        EXPECT_EQ(player->view.title, World::area(player->session.place().area).name);
+        EXPECT_EQ(player->view.title, world::area(player->session.place().area).name);
         EXPECT_EQ(player->view.logging, player->session.isFighting());
         EXPECT_GT(c.moves, 100);
     }

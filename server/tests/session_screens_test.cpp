@@ -3,9 +3,12 @@
 #include "catalog.h"
 #include "list_screens.h"
 #include "screen_layout.h"
+#include "screen_lines.h"
 #include "test_player.h"
 
 #include <gtest/gtest.h>
+
+using namespace quorlak::server;
 
 namespace {
 
@@ -33,7 +36,7 @@ TEST(SessionStart, ClearsThenDefinesCharactersBeforeAnyText) {
     EXPECT_TRUE(player.view.endsWithSeparator);
     EXPECT_EQ(player.view.title, "Duvur Quorlak");
     // The name prompt is an input field in the top band.
-    EXPECT_EQ(player.view.input, QPoint(Layout::inputTextX, Layout::inputTop));
+    EXPECT_EQ(player.view.input, QPoint(layout::kInputTextX, layout::kInputTop));
     EXPECT_LT(player.view.input.y() + 5, 92);
 }
 
@@ -44,9 +47,9 @@ TEST_F(SessionScreens, TitleAndStatusColumnReadAsTheCharacter) {
     EXPECT_EQ(joe.view.gaugeMax, c.maxHealth());
     EXPECT_EQ(joe.view.food, c.food);
     EXPECT_EQ(joe.view.experience, 0);
-    EXPECT_EQ(joe.view.textsAt(Layout::gaugeY).size(), 1);
+    EXPECT_EQ(joe.view.textsAt(layout::kGaugeY).size(), 1);
     for (const TextLine& line : joe.view.texts) {
-        if (line.y == Layout::gaugeY || line.y == Layout::foodY || line.y == Layout::experienceY) {
+        if (line.y == layout::kGaugeY || line.y == layout::kFoodY || line.y == layout::kExperienceY) {
             EXPECT_LT(line.x, 170);
             EXPECT_NE(line.x, 11);
         }
@@ -54,8 +57,8 @@ TEST_F(SessionScreens, TitleAndStatusColumnReadAsTheCharacter) {
 }
 
 TEST_F(SessionScreens, WalkingUsesFoodAndTheStatusFollows) {
-    for (int i = 0; i < 6; ++i) joe.press(i % 2 ? Vk::Left : Vk::Right);
-    EXPECT_EQ(joe.session.character().food, Character::maxFood - 3);
+    for (int i = 0; i < 6; ++i) joe.press(i % 2 ? vkey::Left : vkey::Right);
+    EXPECT_EQ(joe.session.character().food, Character::kMaxFood - 3);
     EXPECT_EQ(joe.view.food, joe.session.character().food);
     EXPECT_EQ(joe.session.character().moves, 6);
 }
@@ -91,7 +94,7 @@ TEST_F(SessionScreens, TabsShowTheirLists) {
     joe.listKey('S');  // status
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Level"));
     EXPECT_TRUE(joe.view.listRows[14].startsWith("14.Moves"));
-    joe.listKey('S', KeyMask::Shift);  // spells
+    joe.listKey('S', key_mask::Shift);  // spells
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Frost bolt"));
     joe.listKey('C');  // company
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Joe"));
@@ -101,9 +104,9 @@ TEST_F(SessionScreens, TabsShowTheirLists) {
     EXPECT_TRUE(joe.view.listRows[1].startsWith(" 1.Joe"));
     EXPECT_TRUE(joe.view.listVisible);
     // Walking brings the map back, and the map's heading hides the list.
-    joe.press(Vk::Right);
+    joe.press(vkey::Right);
     EXPECT_FALSE(joe.view.listVisible);
-    joe.press(Vk::F1);
+    joe.press(vkey::F1);
     EXPECT_FALSE(joe.view.listVisible);
 }
 
@@ -141,11 +144,11 @@ TEST_F(SessionScreens, TypingEchoesAndBackspaceErases) {
     const int before = countCode(joe.view, "bs");
     joe.type("ab");
     EXPECT_EQ(joe.view.texts.last().text, "ab");
-    EXPECT_EQ(joe.view.texts.last().x, Layout::inputTextX);
-    joe.press(Vk::Backspace);
+    EXPECT_EQ(joe.view.texts.last().x, layout::kInputTextX);
+    joe.press(vkey::Backspace);
     EXPECT_EQ(countCode(joe.view, "bs"), before + 1);
     EXPECT_EQ(joe.view.records.at(joe.view.records.size() - 2).argument, "2");
-    joe.press(Vk::Escape);
+    joe.press(vkey::Escape);
     EXPECT_EQ(joe.view.records.at(joe.view.records.size() - 2).argument, "1");
 }
 
@@ -163,7 +166,7 @@ TEST(ListScreens, DrawnListsNeverHideTheClientsList) {
     Character c;
     c.pack[4].banked = true;
     RecordWriter out;
-    ListScreens::draw(out, ListScreens::inventoryPage(c, 1));
+    list_screens::draw(out, list_screens::inventoryPage(c, 1));
     ClientView view;
     view.cdSeen = true;
     view.feed(out.take());
@@ -173,9 +176,9 @@ TEST(ListScreens, DrawnListsNeverHideTheClientsList) {
 }
 
 TEST_F(SessionScreens, EveryLineOfTheHelpAndTheListsFitsOnTheDisplay) {
-    joe.press(Vk::F1);
+    joe.press(vkey::F1);
     for (int key : {'S', 'C', 'A', 'E', '1', '2', '6'}) joe.listKey(key);
-    joe.listKey('S', KeyMask::Shift);
+    joe.listKey('S', key_mask::Shift);
     for (const TextLine& line : joe.view.texts)
-        EXPECT_LE(line.x + int(line.text.size()) * Layout::charWidth, 512) << line.text.toStdString();
+        EXPECT_LE(line.x + int(line.text.size()) * layout::kCharWidth, 512) << line.text.toStdString();
 }

@@ -9,6 +9,8 @@
 #include <QQueue>
 #include <QSet>
 
+using namespace quorlak::server;
+
 // Test support: a player at a client, driving a session directly.
 struct TestPlayer {
     explicit TestPlayer(Realm& realm, quint64 seed = 1)
@@ -32,11 +34,11 @@ struct TestPlayer {
 
     void enter(const QString& line) {
         type(line);
-        press(Vk::Enter);
+        press(vkey::Enter);
     }
 
     void listKey(int code, int mask = 0) {
-        press(Vk::F7);
+        press(vkey::F7);
         press(code, mask);
     }
 
@@ -59,12 +61,12 @@ struct TestPlayer {
 
     int firstStepTowards(const Place& target) const {
         const QList<QPair<QPoint, int>> moves = {
-            {{1, 0}, Vk::Right}, {{-1, 0}, Vk::Left}, {{0, 1}, Vk::Down}, {{0, -1}, Vk::Up}};
+            {{1, 0}, vkey::Right}, {{-1, 0}, vkey::Left}, {{0, 1}, vkey::Down}, {{0, -1}, vkey::Up}};
         auto id = [](const Place& p) { return p.area * 10000 + p.cell.y() * 100 + p.cell.x(); };
         QQueue<QPair<Place, int>> queue;
         QSet<int> seen{id(session.place())};
         for (const auto& [d, key] : moves) {
-            if (auto next = World::step(session.place(), d)) {
+            if (auto next = world::step(session.place(), d)) {
                 queue.enqueue({*next, key});
                 seen.insert(id(*next));
             }
@@ -73,7 +75,7 @@ struct TestPlayer {
             const auto [place, key] = queue.dequeue();
             if (place == target) return key;
             for (const auto& move : moves) {
-                const auto next = World::step(place, move.first);
+                const auto next = world::step(place, move.first);
                 if (next && !seen.contains(id(*next))) {
                     seen.insert(id(*next));
                     queue.enqueue({*next, key});
