@@ -48,11 +48,11 @@ void Character::removeItem(int slot) {
     if (armourSlot == slot) armourSlot = -1;
 }
 
-void Character::swapItems(int a, int b) {
-    std::swap(pack[a], pack[b]);
+void Character::swapItems(int first, int second) {
+    std::swap(pack[first], pack[second]);
     auto follow = [&](int& worn) {
-        if (worn == a) worn = b;
-        else if (worn == b) worn = a;
+        if (worn == first) worn = second;
+        else if (worn == second) worn = first;
     };
     follow(weaponSlot);
     follow(armourSlot);

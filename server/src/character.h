@@ -42,7 +42,7 @@ public:
     // Slot the item went into, or -1 when the pack is full.
     int addItem(int type);
     void removeItem(int slot);
-    void swapItems(int a, int b);
+    void swapItems(int first, int second);
     int itemCount() const;
 
     // Raises the level as often as the experience allows; returns the levels gained.

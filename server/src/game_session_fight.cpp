@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-#include "catalog.h"
 #include "encounter_view.h"
-#include "glyphs.h"
 #include "screen_layout.h"
 
 namespace quorlak::server {

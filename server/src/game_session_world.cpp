@@ -3,11 +3,8 @@
 #include "game_session.h"
 
 #include "catalog.h"
-#include "encounter_view.h"
-#include "list_screens.h"
 #include "panels.h"
 #include "realm.h"
-#include "screen_layout.h"
 
 namespace quorlak::server {
 

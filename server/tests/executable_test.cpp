@@ -45,7 +45,7 @@ TEST(ServerProgram, RefusesABadPortOrAnInputLogItCannotWrite) {
     }
 }
 
-TEST(ServerProgram, ServesLogsEveryKeyItemWithItsConnectionNumberAndStopsOnSigterm) {
+TEST(ServerProgram, ServesLogsEachKeyItemByConnectionAndStopsOnSigterm) {
     QTemporaryDir dir;
     const QString log = dir.filePath("input.log");
     QProcess server;

@@ -4,9 +4,9 @@
 // parser into the player's game session, and what the session draws goes
 // back to the client.
 
+#include <QHash>
 #include <QJsonArray>
 #include <QQueue>
-#include <QSet>
 
 #include "client_screen.h"
 #include "game_session.h"
@@ -16,6 +16,29 @@
 #include "world_map.h"
 
 namespace quorlak::server::test {
+
+inline int placeId(const Place& place) { return place.area * 10000 + place.cell.y() * 100 + place.cell.x(); }
+
+// The steps of a walk, by arrow key.
+inline const QList<QPair<QPoint, int>> kSteps = {
+    {{1, 0}, vkey::Right}, {{-1, 0}, vkey::Left}, {{0, 1}, vkey::Down}, {{0, -1}, vkey::Up}};
+
+// How many steps every place reachable on foot lies from `from`, by placeId().
+inline QHash<int, int> walkingDistances(const Place& from) {
+    QHash<int, int> distance{{placeId(from), 0}};
+    QQueue<Place> queue{{from}};
+    while (!queue.isEmpty()) {
+        const Place place = queue.dequeue();
+        for (const auto& step : kSteps) {
+            const auto next = world::step(place, step.first);
+            if (next && !distance.contains(placeId(*next))) {
+                distance.insert(placeId(*next), distance.value(placeId(place)) + 1);
+                queue.enqueue(*next);
+            }
+        }
+    }
+    return distance;
+}
 
 class TestPlayer {
 public:
@@ -54,10 +77,14 @@ public:
     // Walks by a shortest way (ignoring creatures) towards the cell; stops
     // there, when a fight starts, or after `limit` steps.
     void walkTo(const Place& target, int limit = 200) {
+        const QHash<int, int> distance = walkingDistances(target);
         for (int i = 0; i < limit && !session.isFighting() && !(session.place() == target); ++i) {
-            const int key = firstStepTowards(target);
-            if (key == 0) return;
-            press(key);
+            const auto closer = std::find_if(kSteps.begin(), kSteps.end(), [&](const auto& step) {
+                const auto next = world::step(session.place(), step.first);
+                return next && distance.value(placeId(*next), -1) == distance.value(placeId(session.place())) - 1;
+            });
+            if (closer == kSteps.end()) return;
+            press(closer->second);
         }
     }
 
@@ -78,27 +105,6 @@ public:
     QByteArray stream;  // everything the session sent
 
 private:
-    // The key of the first step of a shortest walk, or 0 when there is none.
-    int firstStepTowards(const Place& target) const {
-        const QList<QPair<QPoint, int>> steps = {
-            {{1, 0}, vkey::Right}, {{-1, 0}, vkey::Left}, {{0, 1}, vkey::Down}, {{0, -1}, vkey::Up}};
-        auto id = [](const Place& place) { return place.area * 10000 + place.cell.y() * 100 + place.cell.x(); };
-        QQueue<QPair<Place, int>> queue{{{session.place(), 0}}};
-        QSet<int> seen{id(session.place())};
-        while (!queue.isEmpty()) {
-            const auto [place, firstKey] = queue.dequeue();
-            if (place == target) return firstKey;
-            for (const auto& [direction, key] : steps) {
-                const auto next = world::step(place, direction);
-                if (next && !seen.contains(id(*next))) {
-                    seen.insert(id(*next));
-                    queue.enqueue({*next, firstKey ? firstKey : key});
-                }
-            }
-        }
-        return 0;
-    }
-
     KeyItemParser parser_;
 
 public:
