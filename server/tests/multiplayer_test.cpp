@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "key_codes.h"
+#include "screen_layout.h"
 #include "test_player.h"
 
 using namespace quorlak::server;
@@ -32,8 +33,16 @@ TEST_F(TwoPlayers, TheSecondPlayerRaisesTheCountAndSoundsTheWarningOnce) {
     EXPECT_TRUE(joe.hasMessage("Player is here: Ann"));
 }
 
-TEST_F(TwoPlayers, NamesAreUniqueAndEnterAlonePicksOne) {
+TEST_F(TwoPlayers, ANewPlayerIsAskedForAUniqueNameAndEnterAlonePicksOne) {
     TestPlayer copy(realm, 3);
+    // Custom characters come first: the first one starts the client reading text.
+    EXPECT_TRUE(copy.stream.startsWith("cs\037cd"));
+    EXPECT_LT(copy.stream.indexOf("\037cd"), copy.stream.indexOf("\037pt"));
+    EXPECT_TRUE(copy.state()["cdseen"].toBool());
+    // The name is asked for in the top band.
+    EXPECT_EQ(copy.state()["boxleft"].toInt(), layout::kInputTextX);
+    EXPECT_EQ(copy.state()["boxtop"].toInt(), layout::kInputTop);
+    EXPECT_LT(copy.state()["boxtop"].toInt(), layout::kBandTop);
     copy.enter("J");  // a notice whose first word is one letter is no talk
     EXPECT_EQ(lastMessage(copy)["kind"].toString(), "");
     EXPECT_TRUE(lastMessage(copy)["text"].toString().contains("A name needs at least two letters"));

@@ -32,18 +32,6 @@ const QString kBullet = QStringLiteral("\u2022");
 
 }  // namespace
 
-TEST(SessionStart, DefinesCharactersBeforeAnyTextAndAsksForANameInTheTopBand) {
-    Realm realm;
-    TestPlayer player(realm);
-    EXPECT_TRUE(player.stream.startsWith("cs\037cd"));
-    EXPECT_LT(player.stream.indexOf("\037cd"), player.stream.indexOf("\037pt"));
-    const QJsonObject state = player.state();
-    EXPECT_TRUE(state["cdseen"].toBool());
-    EXPECT_EQ(state["boxleft"].toInt(), layout::kInputTextX);
-    EXPECT_EQ(state["boxtop"].toInt(), layout::kInputTop);
-    EXPECT_LT(state["boxtop"].toInt(), layout::kBandTop);
-}
-
 TEST_F(SessionScreens, TabsShowTheirListsAndTheMapHidesThem) {
     const QStringList firstRows = {"", " 1.Level", " 1.Frost bolt", " 1.Joe", " 1.You at", " 1.Joe"};
     for (int tab = 2; tab <= 6; ++tab) {
