@@ -13,6 +13,12 @@
 namespace quorlak::bench {
 namespace {
 
+using server::GameSession;
+using server::KeyEvent;
+using server::Realm;
+namespace key_mask = server::key_mask;
+namespace vkey = server::vkey;
+
 // A player at a client: keys go straight into the game, output is collected.
 struct Player {
     Player(Realm& realm, quint64 seed, std::string* sink)
@@ -25,13 +31,13 @@ struct Player {
     void press(int code, int mask = 0) { session.handleKey(KeyEvent::key(code, mask)); }
     void type(const QString& text) {
         for (QChar c : text) {
-            if (c >= 'A' && c <= 'Z') press(c.unicode(), KeyMask::Shift);
+            if (c >= 'A' && c <= 'Z') press(c.unicode(), key_mask::Shift);
             else press(c.toUpper().unicode());
         }
     }
     void enter(const QString& line) {
         type(line);
-        press(Vk::Enter);
+        press(vkey::Enter);
     }
 
     GameSession session;
@@ -45,19 +51,19 @@ void playOneKey(Player& p, std::mt19937& dice) {
         "Mpann", "1",  "2",  "help", "bi2"};
     const int roll = int(dice() % 100);
     if (roll < 58) {
-        const int arrows[] = {Vk::Left, Vk::Up, Vk::Right, Vk::Down};
+        const int arrows[] = {vkey::Left, vkey::Up, vkey::Right, vkey::Down};
         p.press(arrows[dice() % 4]);
     } else if (roll < 76) {
-        p.press(Vk::Enter);
+        p.press(vkey::Enter);
     } else if (roll < 86) {
         const int selectors[] = {'1', '2', '3', '4', '5', '6', 'S', 'C', 'A', 'E'};
-        p.press(Vk::F7);
+        p.press(vkey::F7);
         p.press(selectors[dice() % 10], int(dice() % 2));
     } else if (roll < 94) {
         p.enter(commands[int(dice() % commands.size())]);
         if (p.session.isPlaying() && roll % 2) p.enter(QStringLiteral("a short note"));  // answers a question
     } else {
-        const int keys[] = {Vk::F5, Vk::F1, Vk::Escape, Vk::PageUp, Vk::PageDown};
+        const int keys[] = {vkey::F5, vkey::F1, vkey::Escape, vkey::PageUp, vkey::PageDown};
         p.press(keys[dice() % 5]);
     }
 }

@@ -9,6 +9,9 @@
 
 #include "key_item_parser.h"
 
+using quorlak::server::KeyEvent;
+using quorlak::server::KeyItemParser;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     // The first byte picks where reads are cut.

@@ -1,5 +1,7 @@
 #include "catalog.h"
 
+namespace quorlak::server {
+
 const QList<ItemType>& itemTypes() {
     static const QList<ItemType> types = {
         {"Dagger", ItemKind::Weapon, 1, 5},
@@ -29,16 +31,24 @@ const QList<ItemType>& itemTypes() {
 }
 
 const QList<CreatureType>& creatureTypes() {
-    using T = CreatureTrait;
+    using Trait = CreatureTrait;
     static const QList<CreatureType> types = {
-        {"Arctic Wolf", 1, 12, 5, 1, 20, T::None, true},    {"Cave Bear", 1, 24, 7, 2, 45, T::None, true},
-        {"Frost Blob", 2, 10, 3, 0, 12, T::None, false},    {"Ghost", 3, 14, 4, 2, 40, T::DrainsExperience, false},
-        {"Gargoyle", 4, 26, 6, 4, 60, T::None, false},      {"Blue Dragon", 5, 70, 12, 5, 400, T::None, false},
-        {"Flame Sprite", 6, 16, 7, 1, 50, T::None, false},  {"Mad Wizard", 7, 20, 8, 1, 80, T::DrainsMana, false},
-        {"Frost Giant", 8, 50, 11, 4, 250, T::None, false}, {"Thief", 9, 10, 3, 1, 25, T::Steals, false},
-        {"Goblin", 10, 8, 3, 1, 10, T::None, false},        {"Ice Spider", 11, 9, 4, 1, 18, T::Poisons, false},
-        {"Snow Lizard", 12, 14, 5, 2, 22, T::None, true},   {"Skeleton", 13, 16, 5, 3, 30, T::None, false},
-        {"Renegade", 14, 22, 7, 3, 55, T::None, false},     {"Merman", 15, 20, 6, 2, 30, T::Peaceful, false},
+        {"Arctic Wolf", 1, 12, 5, 1, 20, Trait::None, true},
+        {"Cave Bear", 1, 24, 7, 2, 45, Trait::None, true},
+        {"Frost Blob", 2, 10, 3, 0, 12, Trait::None, false},
+        {"Ghost", 3, 14, 4, 2, 40, Trait::DrainsExperience, false},
+        {"Gargoyle", 4, 26, 6, 4, 60, Trait::None, false},
+        {"Blue Dragon", 5, 70, 12, 5, 400, Trait::None, false},
+        {"Flame Sprite", 6, 16, 7, 1, 50, Trait::None, false},
+        {"Mad Wizard", 7, 20, 8, 1, 80, Trait::DrainsMana, false},
+        {"Frost Giant", 8, 50, 11, 4, 250, Trait::None, false},
+        {"Thief", 9, 10, 3, 1, 25, Trait::Steals, false},
+        {"Goblin", 10, 8, 3, 1, 10, Trait::None, false},
+        {"Ice Spider", 11, 9, 4, 1, 18, Trait::Poisons, false},
+        {"Snow Lizard", 12, 14, 5, 2, 22, Trait::None, true},
+        {"Skeleton", 13, 16, 5, 3, 30, Trait::None, false},
+        {"Renegade", 14, 22, 7, 3, 55, Trait::None, false},
+        {"Merman", 15, 20, 6, 2, 30, Trait::Peaceful, false},
     };
     return types;
 }
@@ -55,10 +65,12 @@ const CreatureType& creatureType(int index) { return creatureTypes().at(index); 
 
 const QList<int>& treasureItems() {
     static const QList<int> items = {
-        Item::Dagger,        Item::IceAxe,     Item::LongSword,    Item::LeatherCoat, Item::ChainMail,
-        Item::Ration,        Item::Ration,     Item::DriedFish,    Item::HoneyCake,   Item::HealingPotion,
-        Item::HealingPotion, Item::ManaPotion, Item::RecallScroll, Item::SilverRing,  Item::GoldNugget,
-        Item::GoldNugget,    Item::Sapphire,   Item::AncientCoin,
+        item::Dagger,        item::IceAxe,     item::LongSword,    item::LeatherCoat, item::ChainMail,
+        item::Ration,        item::Ration,     item::DriedFish,    item::HoneyCake,   item::HealingPotion,
+        item::HealingPotion, item::ManaPotion, item::RecallScroll, item::SilverRing,  item::GoldNugget,
+        item::GoldNugget,    item::Sapphire,   item::AncientCoin,
     };
     return items;
 }
+
+}  // namespace quorlak::server

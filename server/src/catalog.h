@@ -1,9 +1,10 @@
 #pragma once
+// The fixed game data: what items, creatures and spells there are.
 
 #include <QList>
 #include <QString>
 
-// The fixed game data: what items, creatures and spells there are.
+namespace quorlak::server {
 
 enum class ItemKind { Weapon, Armour, Food, Potion, ManaPotion, Scroll, Valuable, Tool };
 
@@ -33,7 +34,8 @@ struct SpellType {
     int mana;
 };
 
-namespace Item {
+// Item types by name, as indexes into itemTypes().
+namespace item {
 enum : int {
     Dagger,
     ShortSword,
@@ -58,9 +60,10 @@ enum : int {
     Rope,
     Torch,
 };
-}
+}  // namespace item
 
-namespace Creature {
+// Creature types by name, as indexes into creatureTypes().
+namespace creature {
 enum : int {
     ArcticWolf,
     CaveBear,
@@ -79,11 +82,12 @@ enum : int {
     Renegade,
     Merman,
 };
-}
+}  // namespace creature
 
-namespace Spell {
+// Spells by name, as indexes into spellTypes().
+namespace spell {
 enum : int { FrostBolt, Heal, Warmth, Recall, Fireball };
-}
+}  // namespace spell
 
 const QList<ItemType>& itemTypes();
 const QList<CreatureType>& creatureTypes();
@@ -94,3 +98,5 @@ const CreatureType& creatureType(int index);
 
 // Items a treasure chest can hold.
 const QList<int>& treasureItems();
+
+}  // namespace quorlak::server

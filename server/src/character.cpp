@@ -2,13 +2,15 @@
 
 #include "catalog.h"
 
+namespace quorlak::server {
+
 Character::Character() {
     health = maxHealth();
     mana = maxMana();
-    weaponSlot = addItem(Item::ShortSword);
-    armourSlot = addItem(Item::FurCloak);
-    for (int type : {Item::Ration, Item::Ration, Item::HealingPotion, Item::Rope, Item::Torch, Item::RecallScroll,
-                     Item::DriedFish})
+    weaponSlot = addItem(item::ShortSword);
+    armourSlot = addItem(item::FurCloak);
+    for (int type : {item::Ration, item::Ration, item::HealingPotion, item::Rope, item::Torch, item::RecallScroll,
+                     item::DriedFish})
         addItem(type);
 }
 
@@ -31,7 +33,7 @@ QString Character::armourName() const {
 }
 
 int Character::addItem(int type) {
-    for (int slot = 0; slot < packSize; ++slot) {
+    for (int slot = 0; slot < kPackSize; ++slot) {
         if (pack[slot].isEmpty()) {
             pack[slot] = {type, false};
             return slot;
@@ -46,11 +48,11 @@ void Character::removeItem(int slot) {
     if (armourSlot == slot) armourSlot = -1;
 }
 
-void Character::swapItems(int a, int b) {
-    std::swap(pack[a], pack[b]);
+void Character::swapItems(int first, int second) {
+    std::swap(pack[first], pack[second]);
     auto follow = [&](int& worn) {
-        if (worn == a) worn = b;
-        else if (worn == b) worn = a;
+        if (worn == first) worn = second;
+        else if (worn == second) worn = first;
     };
     follow(weaponSlot);
     follow(armourSlot);
@@ -75,3 +77,5 @@ int Character::gainExperience(qint64 amount) {
 }
 
 void Character::loseExperience(qint64 amount) { experience = qMax<qint64>(0, experience - amount); }
+
+}  // namespace quorlak::server

@@ -1,20 +1,17 @@
 #pragma once
+// A player's character: stats, pack and what it wears.
 
 #include <QString>
 #include <array>
 
-// One place in the pack; the bank keeps items in their place, marked banked.
-struct PackSlot {
-    int type = -1;  // index into itemTypes(), -1 when empty
-    bool banked = false;
-    bool isEmpty() const { return type < 0; }
-};
+#include "pack_slot.h"
 
-// A player's character: stats, pack and what it wears.
+namespace quorlak::server {
+
 class Character {
 public:
-    static constexpr int packSize = 84;  // six pages of fourteen
-    static constexpr int maxFood = 100;
+    static constexpr int kPackSize = 84;  // six pages of fourteen
+    static constexpr int kMaxFood = 100;
 
     Character();
 
@@ -22,7 +19,7 @@ public:
     int level = 1;
     int health = 0;
     int mana = 0;
-    int food = maxFood;
+    int food = kMaxFood;
     qint64 experience = 0;
     int gold = 20;
     int kills = 0;
@@ -30,7 +27,7 @@ public:
     int moves = 0;
     int poisonedFor = 0;  // moves of poison left
 
-    std::array<PackSlot, packSize> pack;
+    std::array<PackSlot, kPackSize> pack;
     int weaponSlot = -1;
     int armourSlot = -1;
 
@@ -45,7 +42,7 @@ public:
     // Slot the item went into, or -1 when the pack is full.
     int addItem(int type);
     void removeItem(int slot);
-    void swapItems(int a, int b);
+    void swapItems(int first, int second);
     int itemCount() const;
 
     // Raises the level as often as the experience allows; returns the levels gained.
@@ -54,5 +51,7 @@ public:
 
     void heal(int amount) { health = qMin(maxHealth(), health + amount); }
     void restoreMana(int amount) { mana = qMin(maxMana(), mana + amount); }
-    void eat(int amount) { food = qMin(maxFood, food + amount); }
+    void eat(int amount) { food = qMin(kMaxFood, food + amount); }
 };
+
+}  // namespace quorlak::server

@@ -1,11 +1,13 @@
 #include "client_connection.h"
 
-#include "game_session.h"
-
 #include <QAbstractSocket>
 #include <QFileDevice>
 #include <QTimer>
 #include <iostream>
+
+#include "game_session.h"
+
+namespace quorlak::server {
 
 ClientConnection::ClientConnection(QIODevice* device, Realm& realm, quint64 seed, QObject* parent)
     : QObject(parent), device_(device) {
@@ -14,7 +16,7 @@ ClientConnection::ClientConnection(QIODevice* device, Realm& realm, quint64 seed
     connect(device_, &QIODevice::readyRead, this, &ClientConnection::readSome);
     if (auto* socket = qobject_cast<QAbstractSocket*>(device_)) {
         // Bounded reading: past this, the kernel's flow control holds the client back.
-        socket->setReadBufferSize(64 * 1024);
+        socket->setReadBufferSize(kSocketReadBuffer);
         connect(socket, &QAbstractSocket::disconnected, this, &ClientConnection::finish);
     } else {
         connect(device_, &QIODevice::readChannelFinished, this, &ClientConnection::finish);
@@ -34,7 +36,7 @@ void ClientConnection::start() {
 
 void ClientConnection::readSome() {
     if (dropped_ || finished_) return;
-    const QByteArray slice = device_->read(readSlice);
+    const QByteArray slice = device_->read(kReadSlice);
     QByteArray logLines;
     parser_.feed(slice, [this, &logLines](const KeyEvent& key) {
         logInput(key, logLines);
@@ -86,3 +88,5 @@ void ClientConnection::finish() {
     finished_ = true;
     emit finished(this);
 }
+
+}  // namespace quorlak::server

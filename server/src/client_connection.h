@@ -1,25 +1,29 @@
 #pragma once
-
-#include "key_item_parser.h"
-
-#include <QObject>
-#include <memory>
-
-class GameSession;
-class QIODevice;
-class Realm;
-
 // One player's link: reads key items from the device, feeds them to the
 // player's session and writes what it draws back. It never trusts the
 // client: input is taken a bounded slice per event-loop turn, so a flood
 // cannot starve the others, and a client whose unsent output would pass the
 // limit is dropped instead of being buffered for without end.
+
+#include <QObject>
+#include <memory>
+
+#include "key_item_parser.h"
+
+class QIODevice;
+
+namespace quorlak::server {
+
+class GameSession;
+class Realm;
+
 class ClientConnection : public QObject {
     Q_OBJECT
 
 public:
-    static constexpr qint64 defaultOutputLimit = 4 * 1024 * 1024;
-    static constexpr qint64 readSlice = 4096;
+    static constexpr qint64 kDefaultOutputLimit = 4 * 1024 * 1024;
+    static constexpr qint64 kReadSlice = 4096;
+    static constexpr qint64 kSocketReadBuffer = 64 * 1024;
 
     // Takes ownership of the device (a connected socket, or anything else
     // that reads and writes).
@@ -53,7 +57,7 @@ private:
     QIODevice* device_;
     std::unique_ptr<GameSession> session_;
     KeyItemParser parser_;
-    qint64 outputLimit_ = defaultOutputLimit;
+    qint64 outputLimit_ = kDefaultOutputLimit;
     QIODevice* recording_ = nullptr;
     QIODevice* inputLog_ = nullptr;
     quint64 number_ = 0;
@@ -61,3 +65,5 @@ private:
     bool finished_ = false;
     bool readPending_ = false;
 };
+
+}  // namespace quorlak::server

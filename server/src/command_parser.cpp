@@ -1,5 +1,7 @@
 #include "command_parser.h"
 
+namespace quorlak::server {
+
 namespace {
 
 Command command(Command::Kind kind, int first = 0, int second = 0, const QString& text = {}) {
@@ -52,3 +54,5 @@ Command parseCommand(const QString& line) {
         default: return command(Command::Kind::Unknown);
     }
 }
+
+}  // namespace quorlak::server

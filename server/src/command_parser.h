@@ -1,10 +1,12 @@
 #pragma once
-
-#include <QString>
-
 // A line the player typed and sent with Enter, taken apart. Command letters
 // are matched in either case: the client sends "U3" with Shift but "bi3"
 // without, and players type as they like.
+
+#include <QString>
+
+namespace quorlak::server {
+
 struct Command {
     enum class Kind {
         Empty,     // Enter alone
@@ -28,3 +30,5 @@ struct Command {
 };
 
 Command parseCommand(const QString& line);
+
+}  // namespace quorlak::server

@@ -5,19 +5,25 @@
 #include "glyphs.h"
 #include "panels.h"
 #include "screen_layout.h"
+#include "screen_lines.h"
 
-namespace EncounterView {
+namespace quorlak::server::encounter_view {
 
-using namespace Layout;
+using namespace layout;
 
 namespace {
 
 // Regions of the band, chosen so the account rows below the slots and the
 // user count at the bottom right survive the start and the end of a fight.
-constexpr int textRight = pictureX[1] - 1;
-constexpr int slotsBottom = slotY[2] + 12;
-constexpr int picturesRight = userCountX - 1;
-constexpr int logPictureBottom = userCountY - 8;
+constexpr int kTextRight = kPictureX[1] - 1;
+constexpr int kSlotsBottom = kSlotY[2] + 12;
+constexpr int kPicturesRight = kUserCountX - 1;
+constexpr int kLogPictureBottom = kUserCountY - 8;
+
+constexpr int kBoltFromX = kHeadlineX + 240;
+constexpr int kBoltFirstRadius = 6;
+constexpr int kBoltLastRadius = 18;
+constexpr int kBoltRadiusStep = 6;
 
 QString slotState(const Foe& foe) {
     switch (foe.state) {
@@ -31,18 +37,18 @@ QString slotState(const Foe& foe) {
 }  // namespace
 
 void drawHeadline(RecordWriter& out, const QString& first, const QString& second) {
-    for (int i = 0; i < 2; ++i) Panels::clearLine(out, headerX, headerY[i], accountWidth);
-    out.textAt(headerX, headerY[0], first.left(accountWidth));
-    if (!second.isEmpty()) out.textAt(headerX, headerY[1], second.left(accountWidth));
+    for (int i = 0; i < 2; ++i) panels::clearLine(out, kHeadlineX, kHeadlineY[i], kAccountWidth);
+    out.textAt(kHeadlineX, kHeadlineY[0], first.left(kAccountWidth));
+    if (!second.isEmpty()) out.textAt(kHeadlineX, kHeadlineY[1], second.left(kAccountWidth));
 }
 
 void drawStart(RecordWriter& out, const Fight& fight) {
-    out.clearRect(0, bandTop, textRight, slotsBottom);
-    out.clearRect(pictureX[1], bandTop, picturesRight, bandBottom);
-    out.clearRect(userCountX, bandTop, 511, logPictureBottom);
+    out.clearRect(0, kBandTop, kTextRight, kSlotsBottom);
+    out.clearRect(kPictureX[1], kBandTop, kPicturesRight, kBandBottom);
+    out.clearRect(kUserCountX, kBandTop, kDisplayRight, kLogPictureBottom);
     // Either picture opens the client's log of this encounter.
-    out.moveTo(logPictureX, logPictureY);
-    out.drawPicture(fight.isPeaceful() ? Picture::Peace : Picture::SkullAndBones);
+    out.moveTo(kLogPictureX, kLogPictureY);
+    out.drawPicture(fight.isPeaceful() ? picture::Peace : picture::SkullAndBones);
     drawHeadline(out, fight.opening(),
                  fight.isPeaceful() ? QStringLiteral("G gives, arrows walk on.")
                                     : QStringLiteral("Enter attacks, arrows flee."));
@@ -55,76 +61,81 @@ void drawStart(RecordWriter& out, const Fight& fight) {
 
 void drawSlot(RecordWriter& out, const Fight& fight, int slot) {
     const Foe& foe = fight.foes[slot - 1];
-    Panels::clearLine(out, slotX[slot], slotY[slot], slotWidth);
-    out.textAt(slotX[slot], slotY[slot], slotLine(slot, creatureType(foe.type).name, slotState(foe)));
+    panels::clearLine(out, kSlotX[slot], kSlotY[slot], kSlotWidth);
+    out.textAt(kSlotX[slot], kSlotY[slot], slotLine(slot, creatureType(foe.type).name, slotState(foe)));
 }
 
 void drawMarker(RecordWriter& out, int slot) {
     // The client repaints the slot's line in red when this line is drawn.
-    const int x = slotX[slot] - 12;
-    out.line(x, markerY[slot], x + markerLength, markerY[slot]);
+    const int x = kSlotX[slot] - kMarkerIndent;
+    out.line(x, kMarkerY[slot], x + kMarkerLength, kMarkerY[slot]);
 }
 
 void clearMarker(RecordWriter& out, int slot) {
-    const int x = slotX[slot] - 12;
-    out.clearRect(x, markerY[slot] - 1, x + markerLength, markerY[slot] + 1);
+    const int x = kSlotX[slot] - kMarkerIndent;
+    out.clearRect(x, kMarkerY[slot] - 1, x + kMarkerLength, kMarkerY[slot] + 1);
 }
 
 void drawPicture(RecordWriter& out, const Fight& fight, int slot) {
     const Foe& foe = fight.foes[slot - 1];
     if (!foe.isFighting()) return;
-    out.moveTo(pictureX[slot], pictureY[slot]);
+    out.moveTo(kPictureX[slot], kPictureY[slot]);
     out.drawPicture(creatureType(foe.type).picture);
 }
 
+void drawPeace(RecordWriter& out) {
+    out.moveTo(kLogPictureX, kLogPictureY);
+    out.drawPicture(picture::Peace);
+}
+
 void clearPicture(RecordWriter& out, int slot) {
-    out.clearRect(pictureX[slot], pictureY[slot], pictureX[slot] + pictureSize, pictureY[slot] + pictureSize);
+    out.clearRect(kPictureX[slot], kPictureY[slot], kPictureX[slot] + kPictureSize, kPictureY[slot] + kPictureSize);
 }
 
 void flashHit(RecordWriter& out, const Fight& fight, int slot) {
-    const int half = pictureSize / 2;
-    out.circle(pictureX[slot] + half, pictureY[slot] + half, half);
-    out.pause(flashPause);
+    const int half = kPictureSize / 2;
+    out.circle(kPictureX[slot] + half, kPictureY[slot] + half, half);
+    out.pause(kFlashPause);
     clearPicture(out, slot);
     drawPicture(out, fight, slot);
 }
 
 void flashAttacker(RecordWriter& out, const Fight& fight, int slot) {
-    out.box(pictureX[slot], pictureY[slot], pictureX[slot] + pictureSize, pictureY[slot] + pictureSize);
-    out.pause(flashPause);
+    out.box(kPictureX[slot], kPictureY[slot], kPictureX[slot] + kPictureSize, kPictureY[slot] + kPictureSize);
+    out.pause(kFlashPause);
     clearPicture(out, slot);
     drawPicture(out, fight, slot);
 }
 
 void showDeath(RecordWriter& out, int slot) {
-    const int x = pictureX[slot];
-    const int y = pictureY[slot];
-    out.line(x, y, x + pictureSize, y + pictureSize);
-    out.line(x + pictureSize, y, x, y + pictureSize);
-    out.pause(deathPause);
+    const int x = kPictureX[slot];
+    const int y = kPictureY[slot];
+    out.line(x, y, x + kPictureSize, y + kPictureSize);
+    out.line(x + kPictureSize, y, x, y + kPictureSize);
+    out.pause(kDeathPause);
     clearPicture(out, slot);
 }
 
 void drawBolt(RecordWriter& out, const Fight& fight, int slot) {
-    const int cx = pictureX[slot] + pictureSize / 2;
-    const int cy = pictureY[slot] + pictureSize / 2;
-    out.line(headerX + 240, headerY[0], cx, cy);
-    for (int radius = 6; radius <= 18; radius += 6) {
-        out.circle(cx, cy, radius);
-        out.pause(30);
+    const int centreX = kPictureX[slot] + kPictureSize / 2;
+    const int centreY = kPictureY[slot] + kPictureSize / 2;
+    out.line(kBoltFromX, kHeadlineY[0], centreX, centreY);
+    for (int radius = kBoltFirstRadius; radius <= kBoltLastRadius; radius += kBoltRadiusStep) {
+        out.circle(centreX, centreY, radius);
+        out.pause(kBoltStepPause);
     }
     clearPicture(out, slot);
     drawPicture(out, fight, slot);
 }
 
 void drawEnd(RecordWriter& out, bool peaceful) {
-    out.pause(endPause);
+    out.pause(kEndPause);
     // A cleared rectangle starting at this x is what closes the client's log.
-    out.clearRect(encounterEndX, bandTop, picturesRight, slotsBottom);
-    out.clearRect(pictureX[1], slotsBottom + 1, picturesRight, bandBottom);
-    out.clearRect(0, bandTop, encounterEndX - 1, slotsBottom);
-    out.clearRect(userCountX, bandTop, 511, logPictureBottom);
+    out.clearRect(kEncounterEndX, kBandTop, kPicturesRight, kSlotsBottom);
+    out.clearRect(kPictureX[1], kSlotsBottom + 1, kPicturesRight, kBandBottom);
+    out.clearRect(0, kBandTop, kEncounterEndX - 1, kSlotsBottom);
+    out.clearRect(kUserCountX, kBandTop, kDisplayRight, kLogPictureBottom);
     drawHeadline(out, peaceful ? QStringLiteral("You go on your way.") : QStringLiteral("All is quiet."));
 }
 
-}  // namespace EncounterView
+}  // namespace quorlak::server::encounter_view

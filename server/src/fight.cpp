@@ -1,13 +1,30 @@
 #include "fight.h"
 
+#include <algorithm>
+
 #include "catalog.h"
 #include "character.h"
 #include "random.h"
 
-#include <algorithm>
+namespace quorlak::server {
+
+namespace {
+
+constexpr int kStealChance = 40;  // percent, each turn a thief acts
+constexpr int kStolenGoldLow = 5;
+constexpr int kStolenGoldHigh = 15;
+constexpr int kExperienceDrainLow = 5;
+constexpr int kExperienceDrainHigh = 15;
+constexpr int kManaDrainLow = 1;
+constexpr int kManaDrainHigh = 3;
+constexpr int kPoisonChance = 35;
+constexpr int kPoisonMoves = 8;
+constexpr int kMermanGiftChance = 50;  // a frost blade, else dragon scale
+
+}  // namespace
 
 Fight::Fight(const QList<int>& creatures, int group) : group(group) {
-    for (int type : creatures.mid(0, maxFoes)) foes.append({type, creatureType(type).health, Foe::State::Fighting});
+    for (int type : creatures.mid(0, kMaxFoes)) foes.append({type, creatureType(type).health, Foe::State::Fighting});
 }
 
 bool Fight::isOver() const {
@@ -116,7 +133,7 @@ QList<FightEvent> Fight::offer(Character& you, Random& random, int packSlot) {
         if (gift.kind == ItemKind::Valuable && kind.trait == CreatureTrait::Peaceful) {
             you.removeItem(packSlot);
             foe.state = Foe::State::Gone;
-            const int reward = random.chance(50) ? Item::FrostBlade : Item::DragonScale;
+            const int reward = random.chance(kMermanGiftChance) ? item::FrostBlade : item::DragonScale;
             if (you.addItem(reward) >= 0) {
                 events.append({FightEvent::Kind::Gift, slot,
                                QStringLiteral("%1 gives you a %2!").arg(foeName(slot), itemType(reward).name)});
@@ -144,9 +161,9 @@ void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>&
         events.append({FightEvent::Kind::Calm, slot, QStringLiteral("%1 watches you calmly.").arg(foeName(slot))});
         return;
     }
-    if (kind.trait == CreatureTrait::Steals && random.chance(40)) {
+    if (kind.trait == CreatureTrait::Steals && random.chance(kStealChance)) {
         QList<int> valuables;
-        for (int i = 0; i < Character::packSize; ++i) {
+        for (int i = 0; i < Character::kPackSize; ++i) {
             const PackSlot& item = you.pack[i];
             if (!item.isEmpty() && !item.banked && itemType(item.type).kind == ItemKind::Valuable) valuables.append(i);
         }
@@ -156,7 +173,7 @@ void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>&
             loot = QStringLiteral("your ") + itemType(you.pack[taken].type).name;
             you.removeItem(taken);
         } else if (you.gold > 0) {
-            const int amount = qMin(you.gold, random.between(5, 15));
+            const int amount = qMin(you.gold, random.between(kStolenGoldLow, kStolenGoldHigh));
             you.gold -= amount;
             loot = QStringLiteral("%1 gold").arg(amount);
         }
@@ -177,17 +194,18 @@ void Fight::foeActs(Character& you, Random& random, int slot, QList<FightEvent>&
     events.append(
         {FightEvent::Kind::FoeHits, slot, QStringLiteral("%1 hits you for %2.").arg(foeName(slot)).arg(amount)});
     if (kind.trait == CreatureTrait::DrainsExperience && you.experience > 0) {
-        const int drained = int(qMin<qint64>(you.experience, random.between(5, 15)));
+        const int drained =
+            int(qMin<qint64>(you.experience, random.between(kExperienceDrainLow, kExperienceDrainHigh)));
         you.loseExperience(drained);
         events.append({FightEvent::Kind::Drain, slot,
                        QStringLiteral("%1 drained %2 experience!").arg(foeName(slot)).arg(drained)});
     } else if (kind.trait == CreatureTrait::DrainsMana && you.mana > 0) {
-        const int drained = qMin(you.mana, random.between(1, 3));
+        const int drained = qMin(you.mana, random.between(kManaDrainLow, kManaDrainHigh));
         you.mana -= drained;
         events.append(
             {FightEvent::Kind::Drain, slot, QStringLiteral("%1 drained %2 mana!").arg(foeName(slot)).arg(drained)});
-    } else if (kind.trait == CreatureTrait::Poisons && random.chance(35)) {
-        you.poisonedFor = 8;
+    } else if (kind.trait == CreatureTrait::Poisons && random.chance(kPoisonChance)) {
+        you.poisonedFor = kPoisonMoves;
         events.append({FightEvent::Kind::Poison, slot, QStringLiteral("%1 poisons you!").arg(foeName(slot))});
     }
 }
@@ -196,3 +214,5 @@ bool Fight::tryToFlee(const Character& you, Random& random) const {
     if (isPeaceful()) return true;
     return random.chance(qBound(30, 45 + 3 * you.level, 80));
 }
+
+}  // namespace quorlak::server

@@ -1,48 +1,22 @@
 #pragma once
+// The rules of an encounter with up to four foes. Each player action returns
+// the account of what happened, the foes' answer included; the character is
+// changed in place.
 
 #include <QList>
 #include <QString>
 
+#include "fight_event.h"
+#include "foe.h"
+
+namespace quorlak::server {
+
 class Character;
 class Random;
 
-struct Foe {
-    enum class State { Fighting, Dead, Gone };
-
-    int type = 0;
-    int health = 0;
-    State state = State::Fighting;
-    bool isFighting() const { return state == State::Fighting; }
-};
-
-// One line of the fight's account, with what the screen should show for it.
-struct FightEvent {
-    enum class Kind {
-        YouHit,
-        YouMiss,
-        FoeDies,
-        FoeHits,
-        FoeMisses,
-        Drain,
-        Poison,
-        Theft,
-        FoeLeaves,
-        Gift,
-        Calm,
-        LevelUp
-    };
-
-    Kind kind;
-    int slot = 0;  // 1-4, 0 when no foe is concerned
-    QString text;
-};
-
-// The rules of an encounter with up to four foes. Each player action returns
-// the account of what happened, the foes' answer included; the character is
-// changed in place.
 class Fight {
 public:
-    static constexpr int maxFoes = 4;
+    static constexpr int kMaxFoes = 4;
 
     Fight(const QList<int>& creatures, int group);
 
@@ -72,3 +46,5 @@ private:
 
     bool angered_ = false;
 };
+
+}  // namespace quorlak::server

@@ -1,18 +1,27 @@
 #include "game_server.h"
 
-#include "client_connection.h"
-#include "realm.h"
-
 #include <QFile>
 #include <QTcpSocket>
 #include <iostream>
 #include <utility>
 
+#include "client_connection.h"
+#include "realm.h"
+
+namespace quorlak::server {
+
+namespace {
+
+// Spreads the connection numbers over the seed space (the golden ratio's bits).
+constexpr quint64 kSeedSpread = 0x9E3779B97F4A7C15ull;
+
+}  // namespace
+
 GameServer::GameServer(quint32 seed, QObject* parent)
     : QObject(parent),
       realm_(std::make_unique<Realm>()),
       seed_(seed),
-      outputLimit_(ClientConnection::defaultOutputLimit) {
+      outputLimit_(ClientConnection::kDefaultOutputLimit) {
     connect(&listener_, &QTcpServer::newConnection, this, &GameServer::acceptConnections);
 }
 
@@ -51,7 +60,7 @@ void GameServer::acceptConnections() {
         ++connectionsSeen_;
         // Each player's game has its own generator: the same seed and keys
         // give the same game whatever the others do.
-        const quint64 seed = (quint64(seed_) << 32) ^ (connectionsSeen_ * 0x9E3779B97F4A7C15ull);
+        const quint64 seed = (quint64(seed_) << 32) ^ (connectionsSeen_ * kSeedSpread);
         auto* connection = new ClientConnection(socket, *realm_, seed, this);
         connection->setOutputLimit(outputLimit_);
         connection->setNumber(connectionsSeen_);
@@ -87,3 +96,5 @@ void GameServer::stopRecording() {
     recording_->close();
     recording_.reset();
 }
+
+}  // namespace quorlak::server

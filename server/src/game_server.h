@@ -1,4 +1,9 @@
 #pragma once
+// The stand-in game server. Listens on 127.0.0.1 and runs entirely on the
+// event loop of the thread it lives in, with no blocking calls, so it can
+// share a GUI thread. Every player gets a game of their own in a shared
+// world; a slow or hostile client is dropped rather than allowed to hold up
+// the others.
 
 #include <QList>
 #include <QObject>
@@ -6,15 +11,13 @@
 #include <QTcpServer>
 #include <memory>
 
-class ClientConnection;
 class QFile;
+
+namespace quorlak::server {
+
+class ClientConnection;
 class Realm;
 
-// The stand-in game server. Listens on 127.0.0.1 and runs entirely on the
-// event loop of the thread it lives in, with no blocking calls, so it can
-// share a GUI thread. Every player gets a game of their own in a shared
-// world; a slow or hostile client is dropped rather than allowed to hold up
-// the others.
 class GameServer : public QObject {
     Q_OBJECT
 
@@ -54,3 +57,10 @@ private:
     std::unique_ptr<QFile> inputLog_;
     ClientConnection* recorded_ = nullptr;
 };
+
+}  // namespace quorlak::server
+
+namespace quorlak {
+// The client's demo embeds the server under this name.
+using server::GameServer;
+}  // namespace quorlak

@@ -5,14 +5,17 @@
 #include "glyphs.h"
 #include "key_codes.h"
 #include "list_screens.h"
+#include "panels.h"
 #include "realm.h"
 #include "screen_layout.h"
 
+namespace quorlak::server {
+
 namespace {
 
-constexpr int nameLength = 12;
+constexpr int kNameLength = 12;
 
-const QStringList welcomeText = {
+const QStringList kWelcomeText = {
     QStringLiteral("Welcome to the Frozen Vaults"),
     QString(),
     QStringLiteral("Under the town of Quorlak the ice hides"),
@@ -24,10 +27,10 @@ const QStringList welcomeText = {
 
 QPoint directionOf(int code) {
     switch (code) {
-        case Vk::Left: return {-1, 0};
-        case Vk::Up: return {0, -1};
-        case Vk::Right: return {1, 0};
-        case Vk::Down: return {0, 1};
+        case vkey::Left: return {-1, 0};
+        case vkey::Up: return {0, -1};
+        case vkey::Right: return {1, 0};
+        case vkey::Down: return {0, 1};
         default: return {};
     }
 }
@@ -38,9 +41,9 @@ GameSession::GameSession(Realm& realm, quint64 seed, Output output)
     : realm_(realm),
       random_(seed),
       output_(std::move(output)),
-      place_(World::startPlace()),
-      messages_(Layout::messageX, {Layout::messageY.begin(), Layout::messageY.end()}, 63),
-      account_(Layout::accountX, {Layout::accountY.begin(), Layout::accountY.end()}, Layout::accountWidth) {
+      place_(world::startPlace()),
+      messages_(layout::kMessageX, {layout::kMessageY.begin(), layout::kMessageY.end()}, layout::kMessageWidth),
+      account_(layout::kAccountX, {layout::kAccountY.begin(), layout::kAccountY.end()}, layout::kAccountWidth) {
     buildAreas();
 }
 
@@ -52,7 +55,7 @@ void GameSession::start() {
     // the screen's text, so they come before any text.
     for (int number : glyphNumbers()) out_.defineGlyph(number, glyphDigits(number));
     drawTopBand();
-    ListScreens::drawText(out_, welcomeText);
+    list_screens::drawText(out_, kWelcomeText);
     questionText_ = QStringLiteral("Your name?");
     drawPrompt();
     flush();
@@ -66,12 +69,12 @@ void GameSession::handleKey(const KeyEvent& key) {
 }
 
 void GameSession::handleNamingKey(const KeyEvent& key) {
-    if (key.code == Vk::Enter) {
+    if (key.code == vkey::Enter) {
         enterGame(takeInput());
         return;
     }
     const QChar c = typedCharacter(key.code, key.mask);
-    if (c.isNull() || c.isLetter() || key.code == Vk::Backspace || key.code == Vk::Escape) editInput(key);
+    if (c.isNull() || c.isLetter() || key.code == vkey::Backspace || key.code == vkey::Escape) editInput(key);
 }
 
 void GameSession::handlePlayingKey(const KeyEvent& key) {
@@ -82,20 +85,20 @@ void GameSession::handlePlayingKey(const KeyEvent& key) {
     }
     if (editInput(key)) return;
     if (playerNoteShown_) {
-        Panels::clearPlayerNote(out_);
+        panels::clearPlayerNote(out_);
         playerNoteShown_ = false;
     }
     switch (key.code) {
-        case Vk::F7: listKeyNext_ = true; break;
-        case Vk::F1: showList(View::Help); break;
-        case Vk::F5: drawAll(); break;
-        case Vk::Enter: execute(takeInput()); break;
-        case Vk::PageUp: showList(View::Pack, qMax(1, packPage_ - 1)); break;
-        case Vk::PageDown: showList(View::Pack, qMin(Layout::pageCount, packPage_ + 1)); break;
-        case Vk::Left:
-        case Vk::Up:
-        case Vk::Right:
-        case Vk::Down:
+        case vkey::F7: listKeyNext_ = true; break;
+        case vkey::F1: showList(View::Help); break;
+        case vkey::F5: drawAll(); break;
+        case vkey::Enter: execute(takeInput()); break;
+        case vkey::PageUp: showList(View::Pack, qMax(1, packPage_ - 1)); break;
+        case vkey::PageDown: showList(View::Pack, qMin(layout::kPageCount, packPage_ + 1)); break;
+        case vkey::Left:
+        case vkey::Up:
+        case vkey::Right:
+        case vkey::Down:
             if (fight_) flee(directionOf(key.code));
             else walk(directionOf(key.code));
             break;
@@ -105,7 +108,7 @@ void GameSession::handlePlayingKey(const KeyEvent& key) {
 
 void GameSession::handleListKey(const KeyEvent& key) {
     const QChar c = typedCharacter(key.code, key.mask);
-    if (c >= '1' && c <= QChar('0' + Layout::pageCount)) showList(View::Pack, c.digitValue());
+    if (c >= '1' && c <= QChar('0' + layout::kPageCount)) showList(View::Pack, c.digitValue());
     else if (c == 's') showList(View::Status);
     else if (c == 'S') showList(View::Spells);
     else if (c == 'c') showList(View::Company);
@@ -115,25 +118,25 @@ void GameSession::handleListKey(const KeyEvent& key) {
 }
 
 bool GameSession::editInput(const KeyEvent& key) {
-    if (key.code == Vk::Backspace) {
+    if (key.code == vkey::Backspace) {
         if (!typed_.isEmpty()) {
-            Panels::eraseInput(out_, int(typed_.size()));
+            panels::eraseInput(out_, int(typed_.size()));
             typed_.chop(1);
         }
         return true;
     }
-    if (key.code == Vk::Escape) {
-        if (!typed_.isEmpty()) Panels::eraseInput(out_, 1);
+    if (key.code == vkey::Escape) {
+        if (!typed_.isEmpty()) panels::eraseInput(out_, 1);
         typed_.clear();
-        if (question_ != Question::None) ask(Question::None, idleQuestion);
+        if (question_ != Question::None) ask(Question::None, kIdleQuestion);
         return true;
     }
     const QChar c = typedCharacter(key.code, key.mask);
     if (c.isNull()) return false;
-    const int length = phase_ == Phase::Naming ? nameLength : Layout::inputLength;
+    const int length = phase_ == Phase::Naming ? kNameLength : layout::kInputLength;
     if (typed_.size() < length) {
         typed_ += c;
-        Panels::echoInput(out_, typed_);
+        panels::echoInput(out_, typed_);
     }
     return true;
 }
@@ -142,7 +145,7 @@ QString GameSession::takeInput() {
     const QString line = typed_;
     typed_.clear();
     // A new field also empties the client's own text box.
-    Panels::placeInput(out_, phase_ == Phase::Naming ? nameLength : Layout::inputLength);
+    panels::placeInput(out_, phase_ == Phase::Naming ? kNameLength : layout::kInputLength);
     return line;
 }
 
@@ -163,7 +166,7 @@ void GameSession::enterGame(const QString& wantedName) {
     }
     you_.name = name;
     phase_ = Phase::Playing;
-    questionText_ = idleQuestion;
+    questionText_ = kIdleQuestion;
     realm_.enter(this);
     drawAll();
     say(QStringLiteral("Welcome, %1! F1 shows the keys.").arg(name));
@@ -172,7 +175,7 @@ void GameSession::enterGame(const QString& wantedName) {
 void GameSession::ask(Question question, const QString& text) {
     question_ = question;
     questionText_ = text;
-    Panels::drawQuestion(out_, text);
+    panels::drawQuestion(out_, text);
 }
 
 void GameSession::drawAll() {
@@ -185,21 +188,21 @@ void GameSession::drawAll() {
     drawStatus();
     drawUserCount();
     if (fight_) {
-        EncounterView::drawStart(out_, *fight_);
+        encounter_view::drawStart(out_, *fight_);
         markedSlot_ = fight_->isPeaceful() ? 0 : fight_->target;
     } else {
-        EncounterView::drawHeadline(out_, QStringLiteral("All is quiet."));
+        encounter_view::drawHeadline(out_, QStringLiteral("All is quiet."));
     }
     drawView();
-    if (World::tile(place_) == Tile::Chest) {
-        Panels::showChest(out_);
+    if (world::tileAt(place_) == tile::kChest) {
+        panels::showChest(out_);
         chestShown_ = true;
     }
     drawPrompt();
 }
 
 void GameSession::drawTopBand() {
-    Panels::TopBand band;
+    panels::TopBand band;
     if (phase_ == Phase::Naming) {
         band.title = QStringLiteral("Duvur Quorlak");
         band.left = {QStringLiteral("The Frozen Vaults")};
@@ -207,55 +210,56 @@ void GameSession::drawTopBand() {
     } else {
         int banked = 0;
         for (const PackSlot& slot : you_.pack) banked += slot.banked ? 1 : 0;
-        band.title = World::area(place_.area).name;
+        band.title = world::area(place_.area).name;
         band.left = {QStringLiteral("%1, level %2").arg(you_.name).arg(you_.level),
                      QStringLiteral("At %1,%2").arg(place_.cell.x()).arg(place_.cell.y())};
         band.grey = {QStringLiteral("Kills %1").arg(you_.kills), QStringLiteral("Died %1").arg(you_.deaths),
                      QStringLiteral("Bank %1").arg(banked)};
-        band.yellow = {QStringLiteral("Exits: ") + World::exitsOf(place_.area), QStringLiteral("F1 help, F7 lists"),
+        band.yellow = {QStringLiteral("Exits: ") + world::exitsOf(place_.area), QStringLiteral("F1 help, F7 lists"),
                        fight_ ? QStringLiteral("Fighting!") : QStringLiteral("Arrows walk")};
     }
-    Panels::drawTopBand(out_, band);
+    panels::drawTopBand(out_, band);
 }
 
-void GameSession::drawStatus() { Panels::drawStatusColumn(out_, you_, conditions()); }
+void GameSession::drawStatus() { panels::drawStatusColumn(out_, you_, conditions()); }
 
 void GameSession::drawView() {
     switch (view_) {
-        case View::Map: MapView::draw(out_, place_.area, mapMarks()); break;
-        case View::Pack: ListScreens::draw(out_, ListScreens::inventoryPage(you_, packPage_)); break;
-        case View::Status: ListScreens::draw(out_, ListScreens::status(you_)); break;
-        case View::Spells: ListScreens::draw(out_, ListScreens::spells(you_)); break;
-        case View::AreaList: ListScreens::draw(out_, areaScreen()); break;
-        case View::Help: ListScreens::drawText(out_, ListScreens::help()); break;
+        case View::Map: map_view::draw(out_, place_.area, mapMarks()); break;
+        case View::Pack: list_screens::draw(out_, list_screens::inventoryPage(you_, packPage_)); break;
+        case View::Status: list_screens::draw(out_, list_screens::status(you_)); break;
+        case View::Spells: list_screens::draw(out_, list_screens::spells(you_)); break;
+        case View::AreaList: list_screens::draw(out_, areaScreen()); break;
+        case View::Help: list_screens::drawText(out_, list_screens::help()); break;
         case View::Company:
         case View::Everyone: {
             const bool here = view_ == View::Company;
             QList<PlayerSummary> players;
-            for (const GameSession* p : realm_.players()) {
-                if (!here || p->place().area == place_.area)
-                    players.append({p->name(), World::area(p->place().area).name, p->character().level, p == this});
+            for (const GameSession* player : realm_.players()) {
+                if (!here || player->place().area == place_.area)
+                    players.append({player->name(), world::area(player->place().area).name, player->character().level,
+                                    player == this});
             }
-            const QString heading = here ? QStringLiteral("Company in ") + World::area(place_.area).name
+            const QString heading = here ? QStringLiteral("Company in ") + world::area(place_.area).name
                                          : QStringLiteral("Everyone in the Vaults");
-            ListScreens::draw(out_, ListScreens::players(heading, players));
+            list_screens::draw(out_, list_screens::players(heading, players));
             break;
         }
     }
 }
 
 void GameSession::drawPrompt() {
-    Panels::drawQuestion(out_, questionText_);
-    Panels::placeInput(out_, phase_ == Phase::Naming ? nameLength : Layout::inputLength);
-    if (!typed_.isEmpty()) Panels::echoInput(out_, typed_);
+    panels::drawQuestion(out_, questionText_);
+    panels::placeInput(out_, phase_ == Phase::Naming ? kNameLength : layout::kInputLength);
+    if (!typed_.isEmpty()) panels::echoInput(out_, typed_);
 }
 
 void GameSession::drawUserCount() {
     const int users = realm_.count();
-    Panels::drawUserCount(out_, users);
+    panels::drawUserCount(out_, users);
     // The count starts with a digit, which the client also takes for a foe
     // slot's number; the foe's own line must be the last one it read.
-    if (fight_ && users >= 1 && users <= fight_->foes.size()) EncounterView::drawSlot(out_, *fight_, users);
+    if (fight_ && users >= 1 && users <= fight_->foes.size()) encounter_view::drawSlot(out_, *fight_, users);
 }
 
 void GameSession::addMessage(const QString& line) { messages_.add(out_, line); }
@@ -282,7 +286,7 @@ void GameSession::otherMoved(const GameSession& other, const std::optional<Place
     if (isHere) cells.append(other.place().cell);
     if (view_ == View::Map && !cells.isEmpty()) redrawMapCells(cells);
     if (isHere != wasHere) {
-        Panels::drawPlayerNote(
+        panels::drawPlayerNote(
             out_, (isHere ? QStringLiteral("Player is here: ") : QStringLiteral("Player is gone: ")) + other.name());
         playerNoteShown_ = true;
     }
@@ -292,14 +296,14 @@ void GameSession::otherMoved(const GameSession& other, const std::optional<Place
 void GameSession::otherLeft(const GameSession& other) {
     if (!isPlaying() || other.place().area != place_.area) return;
     if (view_ == View::Map) redrawMapCells({other.place().cell});
-    Panels::drawPlayerNote(out_, QStringLiteral("Player is gone: ") + other.name());
+    panels::drawPlayerNote(out_, QStringLiteral("Player is gone: ") + other.name());
     playerNoteShown_ = true;
     flush();
 }
 
 void GameSession::hear(QChar kind, const QString& from, const QString& text) {
     if (!isPlaying()) return;
-    addMessage(Layout::talkLine(kind, from, text));
+    addMessage(talkLine(kind, from, text));
     flush();
 }
 
@@ -309,10 +313,12 @@ void GameSession::notice(const QString& text) {
     flush();
 }
 
-bool GameSession::receive(const QString& from, int itemType) {
-    if (!isPlaying() || you_.addItem(itemType) < 0) return false;
-    say(QStringLiteral("%1 gives you a %2.").arg(from, ::itemType(itemType).name));
+bool GameSession::receive(const QString& from, int type) {
+    if (!isPlaying() || you_.addItem(type) < 0) return false;
+    say(QStringLiteral("%1 gives you a %2.").arg(from, itemType(type).name));
     refreshPackView();
     flush();
     return true;
 }
+
+}  // namespace quorlak::server

@@ -1,28 +1,30 @@
 #pragma once
-
-#include "character.h"
-#include "fight.h"
-#include "key_item_parser.h"
-#include "map_view.h"
-#include "panels.h"
-#include "random.h"
-#include "record_writer.h"
-#include "screen_layout.h"
-#include "world_map.h"
+// One player's game, from the first screen to the last: it turns the keys
+// the player sends into moves, fights and commands, and draws what follows.
+// It knows nothing of sockets: what it draws goes to `output` at the end of
+// each key or event, so it can be driven directly in tests.
 
 #include <QByteArray>
 #include <functional>
 #include <optional>
 #include <vector>
 
+#include "character.h"
+#include "fight.h"
+#include "key_event.h"
+#include "line_pager.h"
+#include "map_view.h"
+#include "random.h"
+#include "record_writer.h"
+#include "screen_lines.h"
+#include "world_map.h"
+
+namespace quorlak::server {
+
 class Realm;
 struct Command;
 struct ListScreen;
 
-// One player's game, from the first screen to the last: it turns the keys
-// the player sends into moves, fights and commands, and draws what follows.
-// It knows nothing of sockets: what it draws goes to `output` at the end of
-// each key or event, so it can be driven directly in tests.
 class GameSession {
 public:
     using Output = std::function<void(const QByteArray&)>;
@@ -40,6 +42,8 @@ public:
     const Place& place() const { return place_; }
     const Character& character() const { return you_; }
     bool isFighting() const { return fight_.has_value(); }
+    // The encounter under way, if any.
+    const std::optional<Fight>& fight() const { return fight_; }
 
     // What other players' doings mean for this one; called by the realm.
     void usersChanged();
@@ -47,11 +51,11 @@ public:
     void otherLeft(const GameSession& other);
     void hear(QChar kind, const QString& from, const QString& text);
     void notice(const QString& text);
-    bool receive(const QString& from, int itemType);
+    bool receive(const QString& from, int type);  // false when it cannot be carried
 
 private:
-    static constexpr int groupReturnsAfter = 80;  // moves until beaten creatures come back
-    static inline const QString idleQuestion = QStringLiteral("Command (F1 help):");
+    static constexpr int kGroupReturnsAfter = 80;  // moves until beaten creatures come back
+    static inline const QString kIdleQuestion = QStringLiteral("Command (F1 help):");
 
     enum class Phase { Naming, Playing };
     enum class View { Map, Pack, Status, Spells, Company, AreaList, Everyone, Help };
@@ -91,10 +95,10 @@ private:
     void drawUserCount();
     void drawMarker();
     void addMessage(const QString& line);
-    void say(const QString& text) { addMessage(Layout::noticeLine(text)); }
+    void say(const QString& text) { addMessage(noticeLine(text)); }
     void flush();
 
-    // session_world.cpp: walking, the map and what lies on it
+    // game_session_world.cpp: walking, the map and what lies on it
     void buildAreas();
     void walk(QPoint direction);
     void passTime();
@@ -110,7 +114,7 @@ private:
     QStringList conditions() const;
     CreatureGroup* groupAt(QPoint cell);
 
-    // session_fight.cpp: encounters
+    // game_session_fight.cpp: encounters
     void startFight(int group);
     void flee(QPoint direction);
     void attackFoe(int slot);
@@ -120,7 +124,7 @@ private:
     void afterRound();
     void endFight(bool foesBeaten);
 
-    // session_commands.cpp: typed commands and list screens
+    // game_session_commands.cpp: typed commands and list screens
     void execute(const QString& line);
     void answer(Question question, const QString& line);
     void runCommand(const Command& command);
@@ -159,6 +163,8 @@ private:
     bool playerNoteShown_ = false;
     bool chestShown_ = false;
     int markedSlot_ = 0;  // the foe slot the marker is drawn at
-    Panels::LinePager messages_;
-    Panels::LinePager account_;
+    LinePager messages_;
+    LinePager account_;
 };
+
+}  // namespace quorlak::server

@@ -2,82 +2,84 @@
 
 #include <initializer_list>
 
+namespace quorlak::server {
+
 namespace {
 
 using Art = std::initializer_list<const char*>;
 
 // Drawn within the top 16 rows so they fit the map's 16 x 16 cells.
-const Art playerArt = {
+const Art kPlayerArt = {
     "......####......", ".....######.....", ".....######.....", "......####......", ".......##.......",
     "...##########...", "..#.########.#..", "..#....##....#..", ".......##.......", "......####......",
     ".....##..##.....", ".....#....#.....", "....##....##....",
 };
-const Art otherPlayerArt = {
+const Art kOtherPlayerArt = {
     "......####......", ".....#....#.....", ".....#....#.....", "......####......", ".......##.......",
     "...##########...", "..#.#......#.#..", "..#..#....#..#..", ".......##.......", "......#..#......",
     ".....#....#.....", ".....#....#.....", "....##....##....",
 };
-const Art monsterArt = {
+const Art kMonsterArt = {
     "..#..........#..", "..##........##..", "...##########...", "..############..", ".###..####..###.",
     ".###..####..###.", ".##############.", "..############..", "..##.#.##.#.##..", "...##########...",
     "....#.#..#.#....", "...##.#..#.##...", "..##........##..",
 };
-const Art smallChestArt = {
+const Art kSmallChestArt = {
     "................", "................", "...##########...", "..#..........#..",
     ".#............#.", ".##############.", ".#.....##.....#.", ".#....#..#....#.",
     ".#.....##.....#.", ".#............#.", ".##############.",
 };
-const Art chestArt = {
+const Art kChestArt = {
     "....########....", "..##........##..", ".#............#.", "#..............#",
     "################", "#......##......#", "#.....####.....#", "#......##......#",
     "#..............#", "#..............#", "################",
 };
-const Art wavesArt = {
+const Art kWavesArt = {
     "................", "................", "..##......##....", ".#..#....#..#...",
     "#....####....###", "................", "................", "....##......##..",
     "...#..#....#..#.", "###....####....#", "................",
 };
-const Art skullArt = {
+const Art kSkullArt = {
     "....########....", "..############..", ".##############.", ".###...##...###.", ".###...##...###.",
     ".######..######.", "..#####..#####..", "...##########...", "...#.#.#.#.#.#..", "................",
     "##............##", "..###......###..", ".....######.....", "..###......###..", "##............##",
 };
-const Art peaceArt = {
+const Art kPeaceArt = {
     ".....######.....", "...##..##..##...", "..#....##....#..", ".#.....##.....#.", ".#.....##.....#.",
     "#......##......#", "#.....####.....#", "#....#.##.#....#", "#...#..##..#...#", ".#.#...##...#.#.",
     ".##....##....##.", "..#....##....#..", "...##..##..##...", ".....######.....",
 };
-const Art bankArt = {
+const Art kBankArt = {
     "################", "#..............#", "#......##......#", "#....######....#",
     "#...##.##......#", "#....#####.....#", "#.......####...#", "#......##.##...#",
     "#...######.....#", "#......##......#", "#..............#", "################",
 };
-const Art pillarArt = {
+const Art kPillarArt = {
     "..############..", "....########....", ".....######.....", ".....##.###.....",
     ".....###.##.....", ".....##.###.....", ".....###.##.....", ".....##.###.....",
     ".....######.....", "....########....", "..############..",
 };
 // Stands in for any creature picture the client has no file for.
-const Art beastArt = {
+const Art kBeastArt = {
     "................", ".....##...##....", "....####.####...", "....#########...", "...###.###.###..",
     "...###########..", "....#########...", ".....#.#.#.#....", "....#########...", "...###########..",
     "..##.#######.##.", "..#..#######..#.", ".....##...##....", "....###...###...",
 };
 
 Art artFor(int number) {
-    if (number >= Picture::FirstCreature && number <= Picture::LastCreature) return beastArt;
+    if (number >= picture::FirstCreature && number <= picture::LastCreature) return kBeastArt;
     switch (number) {
-        case Glyph::Player: return playerArt;
-        case Glyph::OtherPlayer: return otherPlayerArt;
-        case Glyph::Monster: return monsterArt;
-        case Glyph::SmallChest: return smallChestArt;
-        case Picture::Chest: return chestArt;
-        case Picture::Water: return wavesArt;
-        case Picture::SkullAndBones: return skullArt;
-        case Picture::Peace: return peaceArt;
-        case Glyph::Waves: return wavesArt;
-        case Glyph::Bank: return bankArt;
-        case Glyph::Pillar: return pillarArt;
+        case glyph::Player: return kPlayerArt;
+        case glyph::OtherPlayer: return kOtherPlayerArt;
+        case glyph::Monster: return kMonsterArt;
+        case glyph::SmallChest: return kSmallChestArt;
+        case picture::Chest: return kChestArt;
+        case picture::Water: return kWavesArt;
+        case picture::SkullAndBones: return kSkullArt;
+        case picture::Peace: return kPeaceArt;
+        case glyph::Waves: return kWavesArt;
+        case glyph::Bank: return kBankArt;
+        case glyph::Pillar: return kPillarArt;
         default: return {};
     }
 }
@@ -86,21 +88,23 @@ Art artFor(int number) {
 
 QList<int> glyphNumbers() {
     QList<int> numbers;
-    for (int n = Picture::FirstCreature; n <= Picture::LastCreature; ++n) numbers.append(n);
+    for (int n = picture::FirstCreature; n <= picture::LastCreature; ++n) numbers.append(n);
     numbers +=
-        {Glyph::Player,          Glyph::OtherPlayer, Glyph::Monster, Glyph::SmallChest, Picture::Chest, Picture::Water,
-         Picture::SkullAndBones, Picture::Peace,     Glyph::Waves,   Glyph::Bank,       Glyph::Pillar};
+        {glyph::Player,          glyph::OtherPlayer, glyph::Monster, glyph::SmallChest, picture::Chest, picture::Water,
+         picture::SkullAndBones, picture::Peace,     glyph::Waves,   glyph::Bank,       glyph::Pillar};
     return numbers;
 }
 
 QByteArray glyphDigits(int number) {
-    QByteArray digits(Glyph::columns * Glyph::rows, '0');
+    QByteArray digits(glyph::kColumns * glyph::kRows, '0');
     int row = 0;
     for (const char* line : artFor(number)) {
-        for (int column = 0; column < Glyph::columns && line[column] != '\0'; ++column) {
-            if (line[column] == '#') digits[row * Glyph::columns + column] = '1';
+        for (int column = 0; column < glyph::kColumns && line[column] != '\0'; ++column) {
+            if (line[column] == '#') digits[row * glyph::kColumns + column] = '1';
         }
         ++row;
     }
     return digits;
 }
+
+}  // namespace quorlak::server

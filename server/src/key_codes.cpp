@@ -1,7 +1,13 @@
 #include "key_codes.h"
 
+namespace quorlak::server {
+
 namespace {
 
+constexpr int kKeypadZero = 96;
+constexpr int kKeypadNine = 105;
+
+// Punctuation keys of a US keyboard.
 QChar oemCharacter(int code, bool shift) {
     switch (code) {
         case 186: return shift ? ':' : ';';
@@ -22,16 +28,16 @@ QChar oemCharacter(int code, bool shift) {
 }  // namespace
 
 QChar typedCharacter(int code, int mask) {
-    if (mask & (KeyMask::Control | KeyMask::Alt)) return {};
-    const bool shift = mask & KeyMask::Shift;
+    if (mask & (key_mask::Control | key_mask::Alt)) return {};
+    const bool shift = mask & key_mask::Shift;
 
     if (code >= 'A' && code <= 'Z') return QChar(shift ? code : code - 'A' + 'a');
     if (code >= '0' && code <= '9') return shift ? QChar(")!@#$%^&*("[code - '0']) : QChar(code);
     if (code == ' ') return QChar(' ');
-    if (code >= 96 && code <= 105)  // numeric keypad digits
-        return QChar('0' + code - 96);
+    if (code >= kKeypadZero && code <= kKeypadNine) return QChar('0' + code - kKeypadZero);
 
     switch (code) {
+        // The keypad's operators.
         case 106: return '*';
         case 107: return '+';
         case 109: return '-';
@@ -52,3 +58,5 @@ QChar typedCharacter(int code, int mask) {
         default: return oemCharacter(code, shift);
     }
 }
+
+}  // namespace quorlak::server

@@ -1,9 +1,12 @@
 #pragma once
+// The keys the game gives a meaning of their own, and the characters keys type.
 
 #include <QChar>
 
-// Windows virtual-key codes that have a meaning of their own in the game.
-namespace Vk {
+namespace quorlak::server {
+
+// Windows virtual-key codes.
+namespace vkey {
 enum : int {
     Backspace = 8,
     Enter = 13,
@@ -21,14 +24,17 @@ enum : int {
     F5 = 116,
     F7 = 118,
 };
-}
+}  // namespace vkey
 
-namespace KeyMask {
+// The bits of a key item's modifier mask.
+namespace key_mask {
 enum : int { Shift = 1, Control = 2, Alt = 4 };
-}
+}  // namespace key_mask
 
 // The character a key types on a US keyboard, or a null QChar for keys that
 // type nothing (arrows, function keys, chords with Ctrl or Alt). Codes that no
 // keyboard key produces but the client sends for pasted or boxed text (its
 // "," is 44 and its "." is 46) read as those characters.
 QChar typedCharacter(int code, int mask);
+
+}  // namespace quorlak::server

@@ -1,5 +1,7 @@
 #include "key_item_parser.h"
 
+namespace quorlak::server {
+
 namespace {
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
@@ -27,7 +29,7 @@ std::optional<KeyEvent> KeyItemParser::push(char byte) {
             }
             break;
         case State::Code:
-            if (isDigit(byte) && code_ * 10 + (byte - '0') <= maxCode) {
+            if (isDigit(byte) && code_ * 10 + (byte - '0') <= kMaxCode) {
                 code_ = code_ * 10 + (byte - '0');
             } else if (byte == ',') {
                 state_ = State::AfterComma;
@@ -60,3 +62,5 @@ void KeyItemParser::resync(char byte) {
     // Every item starts with a blank, so a blank is where reading can pick up again.
     state_ = byte == ' ' ? State::AfterBlank : State::Idle;
 }
+
+}  // namespace quorlak::server

@@ -1,22 +1,4 @@
 #pragma once
-
-#include <QByteArrayView>
-#include <optional>
-#include <vector>
-
-// One key press from the player, or the idle keep-alive.
-struct KeyEvent {
-    enum class Kind { Key, KeepAlive };
-
-    Kind kind = Kind::Key;
-    int code = 0;  // Windows virtual-key code
-    int mask = 0;  // 1 Shift, 2 Ctrl, 4 Alt
-
-    static KeyEvent key(int code, int mask = 0) { return {Kind::Key, code, mask}; }
-    static KeyEvent keepAlive() { return {Kind::KeepAlive, 0, 0}; }
-    bool operator==(const KeyEvent&) const = default;
-};
-
 // Reads the client's key stream: items " CODE, MASK" back to back with no
 // framing, and two zero bytes as keep-alive. Works byte by byte, so items split
 // across reads need nothing special, and keeps only a few integers of state, so
@@ -26,6 +8,15 @@ struct KeyEvent {
 // The mask is a single digit (Shift + Ctrl + Alt is at most 7). Taking the
 // item as complete at that digit means the last key of a burst is handled at
 // once instead of waiting for the next item to show where this one ends.
+
+#include <QByteArrayView>
+#include <optional>
+#include <vector>
+
+#include "key_event.h"
+
+namespace quorlak::server {
+
 class KeyItemParser {
 public:
     std::optional<KeyEvent> push(char byte);
@@ -43,8 +34,10 @@ private:
 
     void resync(char byte);
 
-    static constexpr int maxCode = 0xFFFF;
+    static constexpr int kMaxCode = 0xFFFF;
 
     State state_ = State::Idle;
     int code_ = 0;
 };
+
+}  // namespace quorlak::server

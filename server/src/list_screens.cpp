@@ -3,79 +3,92 @@
 #include "catalog.h"
 #include "character.h"
 #include "screen_layout.h"
+#include "screen_lines.h"
 
-namespace ListScreens {
+namespace quorlak::server::list_screens {
 
-using namespace Layout;
+using namespace layout;
 
-void clearColumn(RecordWriter& out) { out.clearRect(listLeft, listTop, 511, listBottom); }
+namespace {
+
+constexpr int kLabelWidth = 10;
+constexpr int kSpellNameWidth = 12;
+constexpr int kPlayerNameWidth = 13;
+
+}  // namespace
+
+void clearColumn(RecordWriter& out) { out.clearRect(kListLeft, kListTop, kDisplayRight, kListBottom); }
 
 void draw(RecordWriter& out, const ListScreen& screen) {
     clearColumn(out);
-    out.textAt(listX, listHeadingY, screen.heading.left(listColumnWidth));
-    for (int i = 0; i < pageSize; ++i) {
+    out.textAt(kListX, kListHeadingY, screen.heading.left(kListColumnWidth));
+    for (int i = 0; i < kPageSize; ++i) {
         const int y = listLineY(i);
         const ListEntry entry = i < screen.entries.size() ? screen.entries[i] : ListEntry{};
-        out.textAt(listX, y, listLine(screen.firstNumber + i, entry.text).left(listColumnWidth));
+        out.textAt(kListX, y, listLine(screen.firstNumber + i, entry.text).left(kListColumnWidth));
         // Marks must follow their own line: the client applies them to the
         // last numbered line it read.
-        if (entry.banked) out.textAt(bankMarkX, y, QStringLiteral("B"));
-        if (entry.worn) out.fillBox(wornMarkX, y - 4, wornMarkX + 8, y + 4);
+        if (entry.banked) out.textAt(kBankMarkX, y, QStringLiteral("B"));
+        if (entry.worn)
+            out.fillBox(kWornMarkX, y - kWornMarkSize / 2, kWornMarkX + kWornMarkSize, y + kWornMarkSize / 2);
     }
 }
 
 void drawText(RecordWriter& out, const QStringList& lines) {
     clearColumn(out);
-    for (int i = 0; i < lines.size() && i <= pageSize; ++i)
-        out.textAt(listX, listHeadingY + i * listLineStep, lines[i].left(listColumnWidth));
+    for (int i = 0; i < lines.size() && i <= kPageSize; ++i)
+        out.textAt(kListX, kListHeadingY + i * kListLineStep, lines[i].left(kListColumnWidth));
 }
 
-ListScreen inventoryPage(const Character& c, int page) {
+ListScreen inventoryPage(const Character& character, int page) {
     ListScreen screen;
-    screen.heading = QStringLiteral("Pack, page %1 of %2  (%3 items)").arg(page).arg(pageCount).arg(c.itemCount());
-    screen.firstNumber = (page - 1) * pageSize + 1;
-    for (int slot = screen.firstNumber - 1; slot < screen.firstNumber - 1 + pageSize; ++slot) {
-        const PackSlot& item = c.pack[slot];
+    screen.heading =
+        QStringLiteral("Pack, page %1 of %2  (%3 items)").arg(page).arg(kPageCount).arg(character.itemCount());
+    screen.firstNumber = (page - 1) * kPageSize + 1;
+    for (int slot = screen.firstNumber - 1; slot < screen.firstNumber - 1 + kPageSize; ++slot) {
+        const PackSlot& item = character.pack[slot];
         if (item.isEmpty()) {
             screen.entries.append(ListEntry{});
             continue;
         }
-        const bool worn = slot == c.weaponSlot || slot == c.armourSlot;
+        const bool worn = slot == character.weaponSlot || slot == character.armourSlot;
         screen.entries.append(ListEntry{itemType(item.type).name, item.banked, worn});
     }
     return screen;
 }
 
-ListScreen status(const Character& c) {
-    auto row = [](const QString& label, const QString& value) { return ListEntry{label.leftJustified(10) + value}; };
+ListScreen status(const Character& character) {
+    auto row = [](const QString& label, const QString& value) {
+        return ListEntry{label.leftJustified(kLabelWidth) + value};
+    };
     ListScreen screen;
-    screen.heading = QStringLiteral("Status of %1").arg(c.name);
+    screen.heading = QStringLiteral("Status of %1").arg(character.name);
     screen.entries = {
-        row("Level", QString::number(c.level)),
-        row("Health", QStringLiteral("%1/%2").arg(c.health).arg(c.maxHealth())),
-        row("Mana", QStringLiteral("%1/%2").arg(c.mana).arg(c.maxMana())),
-        row("Food", QString::number(c.food)),
-        row("Gold", withThousands(c.gold)),
-        row("Exp", withThousands(c.experience)),
-        row("Next", withThousands(c.experienceForNextLevel())),
-        row("Attack", QString::number(c.attack())),
-        row("Defence", QString::number(c.defence())),
-        row("Weapon", c.weaponName()),
-        row("Armour", c.armourName()),
-        row("Kills", QString::number(c.kills)),
-        row("Deaths", QString::number(c.deaths)),
-        row("Moves", QString::number(c.moves)),
+        row("Level", QString::number(character.level)),
+        row("Health", QStringLiteral("%1/%2").arg(character.health).arg(character.maxHealth())),
+        row("Mana", QStringLiteral("%1/%2").arg(character.mana).arg(character.maxMana())),
+        row("Food", QString::number(character.food)),
+        row("Gold", withThousands(character.gold)),
+        row("Exp", withThousands(character.experience)),
+        row("Next", withThousands(character.experienceForNextLevel())),
+        row("Attack", QString::number(character.attack())),
+        row("Defence", QString::number(character.defence())),
+        row("Weapon", character.weaponName()),
+        row("Armour", character.armourName()),
+        row("Kills", QString::number(character.kills)),
+        row("Deaths", QString::number(character.deaths)),
+        row("Moves", QString::number(character.moves)),
     };
     return screen;
 }
 
-ListScreen spells(const Character& c) {
+ListScreen spells(const Character& character) {
     ListScreen screen;
-    screen.heading = QStringLiteral("Spells  (mana %1/%2, cast with P)").arg(c.mana).arg(c.maxMana());
+    screen.heading = QStringLiteral("Spells  (mana %1/%2, cast with P)").arg(character.mana).arg(character.maxMana());
     for (const SpellType& spell : spellTypes()) {
-        const QString cost = spell.level <= c.level ? QStringLiteral("%1 mana").arg(spell.mana)
-                                                    : QStringLiteral("from level %1").arg(spell.level);
-        screen.entries.append(ListEntry{spell.name.leftJustified(12) + cost});
+        const QString cost = spell.level <= character.level ? QStringLiteral("%1 mana").arg(spell.mana)
+                                                            : QStringLiteral("from level %1").arg(spell.level);
+        screen.entries.append(ListEntry{spell.name.leftJustified(kSpellNameWidth) + cost});
     }
     return screen;
 }
@@ -83,9 +96,9 @@ ListScreen spells(const Character& c) {
 ListScreen players(const QString& heading, const QList<PlayerSummary>& players) {
     ListScreen screen;
     screen.heading = heading;
-    for (const PlayerSummary& p : players.mid(0, pageSize)) {
-        QString text = p.name.leftJustified(13) + QStringLiteral("level %1").arg(p.level, -3);
-        text += p.isYou ? QStringLiteral("(you)") : p.areaName;
+    for (const PlayerSummary& player : players.mid(0, kPageSize)) {
+        QString text = player.name.leftJustified(kPlayerNameWidth) + QStringLiteral("level %1").arg(player.level, -3);
+        text += player.isYou ? QStringLiteral("(you)") : player.areaName;
         screen.entries.append(ListEntry{text});
     }
     return screen;
@@ -110,4 +123,4 @@ QStringList help() {
     };
 }
 
-}  // namespace ListScreens
+}  // namespace quorlak::server::list_screens

@@ -1,15 +1,17 @@
 #pragma once
-
-#include "record_writer.h"
+// What the list column shows on request: numbered pages the client copies
+// into its list, or plain text it leaves on the screen.
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include "record_writer.h"
+
+namespace quorlak::server {
+
 class Character;
 
-// What the list column shows on request: numbered pages the client copies
-// into its list, or plain text it leaves on the screen.
 struct ListEntry {
     QString text;
     bool banked = false;  // marked with a "B"
@@ -29,7 +31,7 @@ struct PlayerSummary {
     bool isYou = false;
 };
 
-namespace ListScreens {
+namespace list_screens {
 
 // The heading goes first: an unnumbered line after the numbered ones would
 // hide the client's list again. Every page has all fourteen numbers so that
@@ -44,4 +46,6 @@ ListScreen spells(const Character& character);
 ListScreen players(const QString& heading, const QList<PlayerSummary>& players);
 QStringList help();
 
-}  // namespace ListScreens
+}  // namespace list_screens
+
+}  // namespace quorlak::server

@@ -1,17 +1,22 @@
-#include "game_server.h"
+// quorlak-server: the stand-in game server as a program of its own.
 
+#include <sys/socket.h>
+#include <unistd.h>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
 #include <QSocketNotifier>
 
-#include <sys/socket.h>
-#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
 
+#include "game_server.h"
+
 namespace {
+
+constexpr quint16 kDefaultPort = 1212;
+constexpr quint32 kDefaultSeed = 1;
 
 int signalPipe[2] = {-1, -1};
 
@@ -54,9 +59,9 @@ int main(int argc, char* argv[]) {
     options.addHelpOption();
     const QCommandLineOption portOption(QStringLiteral("port"),
                                         QStringLiteral("Port on 127.0.0.1 (0 picks a free one)."), QStringLiteral("N"),
-                                        QStringLiteral("1212"));
+                                        QString::number(kDefaultPort));
     const QCommandLineOption seedOption(QStringLiteral("seed"), QStringLiteral("Seed of the game's dice."),
-                                        QStringLiteral("S"), QStringLiteral("1"));
+                                        QStringLiteral("S"), QString::number(kDefaultSeed));
     const QCommandLineOption recordOption(QStringLiteral("record"),
                                           QStringLiteral("Write every byte sent to the first player to FILE."),
                                           QStringLiteral("FILE"));
@@ -74,7 +79,7 @@ int main(int argc, char* argv[]) {
     const quint32 seed = options.value(seedOption).toUInt(&ok);
     if (!ok) return fail(QStringLiteral("--seed needs a whole number from 0 to 4294967295"));
 
-    GameServer server(seed);
+    quorlak::server::GameServer server(seed);
     if (options.isSet(recordOption)) {
         const QString path = options.value(recordOption);
         QFile probe(path);

@@ -5,82 +5,84 @@
 #include "screen_layout.h"
 #include "world_map.h"
 
-namespace MapView {
+namespace quorlak::server::map_view {
 
-using namespace Layout;
+using namespace layout;
 
 namespace {
 
-void drawGlyph(RecordWriter& out, QPoint cell, int glyph) {
+constexpr int kShrineRadius = 6;
+
+void drawGlyph(RecordWriter& out, QPoint cell, int number) {
     // A custom character fills the 16 x 33 block just below and right of the point.
-    const QPoint o = cellOrigin(cell);
-    out.moveTo(o.x() - 1, o.y() - 1);
-    out.drawPicture(glyph);
+    const QPoint origin = cellOrigin(cell);
+    out.moveTo(origin.x() - 1, origin.y() - 1);
+    out.drawPicture(number);
 }
 
-void drawTile(RecordWriter& out, char tile, QPoint cell) {
-    const QPoint o = cellOrigin(cell);
-    const int cx = o.x() + cellSize / 2;
-    const int cy = o.y() + cellSize / 2;
-    switch (tile) {
-        case Tile::Wall: break;  // drawn in runs by draw()
-        case Tile::Water: drawGlyph(out, cell, Glyph::Waves); break;
-        case Tile::Pillar: drawGlyph(out, cell, Glyph::Pillar); break;
-        case Tile::Door:
-            out.box(o.x() + 3, o.y() + 1, o.x() + 12, o.y() + 14);
-            out.point(o.x() + 10, cy);
+void drawTile(RecordWriter& out, char kind, QPoint cell) {
+    const QPoint origin = cellOrigin(cell);
+    const int centreX = origin.x() + kCellSize / 2;
+    const int centreY = origin.y() + kCellSize / 2;
+    switch (kind) {
+        case tile::kWall: break;  // drawn in runs by draw()
+        case tile::kWater: drawGlyph(out, cell, glyph::Waves); break;
+        case tile::kPillar: drawGlyph(out, cell, glyph::Pillar); break;
+        case tile::kDoor:
+            out.box(origin.x() + 3, origin.y() + 1, origin.x() + 12, origin.y() + 14);
+            out.point(origin.x() + 10, centreY);
             break;
-        case Tile::Bank: drawGlyph(out, cell, Glyph::Bank); break;
-        case Tile::Shrine:
-            out.circle(cx, cy, 6);
-            out.point(cx, cy);
+        case tile::kBank: drawGlyph(out, cell, glyph::Bank); break;
+        case tile::kShrine:
+            out.circle(centreX, centreY, kShrineRadius);
+            out.point(centreX, centreY);
             break;
         default:  // floor, chests and creature starts
-            out.point(cx, cy);
+            out.point(centreX, centreY);
             break;
     }
 }
 
 void drawMarks(RecordWriter& out, QPoint cell, const MapMarks& marks) {
-    if (marks.closedChests.contains(cell)) drawGlyph(out, cell, Glyph::SmallChest);
-    if (marks.monsters.contains(cell)) drawGlyph(out, cell, Glyph::Monster);
-    if (marks.others.contains(cell)) drawGlyph(out, cell, Glyph::OtherPlayer);
-    if (marks.you == cell) drawGlyph(out, cell, Glyph::Player);
+    if (marks.closedChests.contains(cell)) drawGlyph(out, cell, glyph::SmallChest);
+    if (marks.monsters.contains(cell)) drawGlyph(out, cell, glyph::Monster);
+    if (marks.others.contains(cell)) drawGlyph(out, cell, glyph::OtherPlayer);
+    if (marks.you == cell) drawGlyph(out, cell, glyph::Player);
 }
 
 }  // namespace
 
-QPoint cellOrigin(QPoint cell) { return {mapX + cell.x() * cellSize, mapY + cell.y() * cellSize}; }
+QPoint cellOrigin(QPoint cell) { return {kMapX + cell.x() * kCellSize, kMapY + cell.y() * kCellSize}; }
 
 void drawHeading(RecordWriter& out, int area) {
-    out.textAt(listX, listHeadingY, QStringLiteral("Map of %1").arg(World::area(area).name));
+    out.textAt(kListX, kListHeadingY, QStringLiteral("Map of %1").arg(world::area(area).name));
 }
 
 void draw(RecordWriter& out, int area, const MapMarks& marks) {
-    ListScreens::clearColumn(out);
+    list_screens::clearColumn(out);
     drawHeading(out, area);
-    const QStringList& plan = World::area(area).plan;
+    const QStringList& plan = world::area(area).plan;
     bool waterPictureDrawn = false;
     for (int y = 0; y < plan.size(); ++y) {
         for (int x = 0; x < plan[y].size(); ++x) {
-            const char tile = plan[y][x].toLatin1();
-            if (tile == Tile::Wall) {
+            const char kind = plan[y][x].toLatin1();
+            if (kind == tile::kWall) {
                 int end = x;
-                while (end + 1 < plan[y].size() && plan[y][end + 1] == QChar(Tile::Wall)) ++end;
+                while (end + 1 < plan[y].size() && plan[y][end + 1] == QChar(tile::kWall)) ++end;
                 const QPoint from = cellOrigin({x, y});
                 const QPoint to = cellOrigin({end, y});
-                out.box(from.x(), from.y(), to.x() + cellSize - 1, to.y() + cellSize - 1);
+                out.box(from.x(), from.y(), to.x() + kCellSize - 1, to.y() + kCellSize - 1);
                 x = end;
                 continue;
             }
-            if (tile == Tile::Water && !waterPictureDrawn) {
-                const QPoint o = cellOrigin({x, y});
-                out.moveTo(o.x(), o.y());
-                out.drawPicture(Picture::Water);
+            if (kind == tile::kWater && !waterPictureDrawn) {
+                const QPoint origin = cellOrigin({x, y});
+                out.moveTo(origin.x(), origin.y());
+                out.drawPicture(picture::Water);
                 waterPictureDrawn = true;
                 continue;
             }
-            drawTile(out, tile, {x, y});
+            drawTile(out, kind, {x, y});
             drawMarks(out, {x, y}, marks);
         }
     }
@@ -89,11 +91,11 @@ void draw(RecordWriter& out, int area, const MapMarks& marks) {
 void redrawCells(RecordWriter& out, int area, const QList<QPoint>& cells, const MapMarks& marks) {
     drawHeading(out, area);
     for (const QPoint& cell : cells) {
-        const QPoint o = cellOrigin(cell);
-        out.clearRect(o.x(), o.y(), o.x() + cellSize - 1, o.y() + cellSize - 1);
-        drawTile(out, World::tile({area, cell}), cell);
+        const QPoint origin = cellOrigin(cell);
+        out.clearRect(origin.x(), origin.y(), origin.x() + kCellSize - 1, origin.y() + kCellSize - 1);
+        drawTile(out, world::tileAt({area, cell}), cell);
         drawMarks(out, cell, marks);
     }
 }
 
-}  // namespace MapView
+}  // namespace quorlak::server::map_view

@@ -1,9 +1,14 @@
 #pragma once
-
-#include "record_writer.h"
+// Draws an area's map in the list column: walls as boxes, floor as points,
+// doors as small boxes, the shrine as a circle, everything else with custom
+// characters (and the water picture once per area).
 
 #include <QList>
 #include <QPoint>
+
+#include "record_writer.h"
+
+namespace quorlak::server {
 
 // What stands on the map besides its fixed tiles.
 struct MapMarks {
@@ -13,10 +18,7 @@ struct MapMarks {
     QList<QPoint> closedChests;
 };
 
-// Draws an area's map in the list column: walls as boxes, floor as points,
-// doors as small boxes, the shrine as a circle, everything else with custom
-// characters (and the water picture once per area).
-namespace MapView {
+namespace map_view {
 
 QPoint cellOrigin(QPoint cell);
 
@@ -26,4 +28,6 @@ void drawHeading(RecordWriter& out, int area);
 void draw(RecordWriter& out, int area, const MapMarks& marks);
 void redrawCells(RecordWriter& out, int area, const QList<QPoint>& cells, const MapMarks& marks);
 
-}  // namespace MapView
+}  // namespace map_view
+
+}  // namespace quorlak::server

@@ -3,104 +3,98 @@
 #include "character.h"
 #include "glyphs.h"
 #include "screen_layout.h"
+#include "screen_lines.h"
 
-namespace Panels {
+namespace quorlak::server::panels {
 
-using namespace Layout;
-
-void clearLine(RecordWriter& out, int x, int y, int characters) {
-    out.clearRect(x, y - 5, x + characters * charWidth - 1, y + 11);
-}
+using namespace layout;
 
 namespace {
 
+constexpr int kInputFieldBottomBelow = 18;  // the field's clear, below its top
+constexpr int kGreyLeftMargin = 4;
+constexpr int kPlayerNoteBottomBelow = 7;
+
 void drawColumn(RecordWriter& out, int x, const QStringList& lines, int width) {
-    for (int i = 0; i < lines.size() && i < int(topRowY.size()); ++i) out.textAt(x, topRowY[i], lines[i].left(width));
+    for (int i = 0; i < lines.size() && i < int(kTopRowY.size()); ++i) out.textAt(x, kTopRowY[i], lines[i].left(width));
 }
 
 }  // namespace
 
+void clearLine(RecordWriter& out, int x, int y, int characters) {
+    out.clearRect(x, y - kTextTopAbove, x + characters * kCharWidth - 1, y + kTextBottomBelow);
+}
+
 void drawTopBand(RecordWriter& out, const TopBand& band) {
-    // Three clears that keep out of the treasure chest at 180..221.
-    out.clearRect(0, 0, 179, topBandBottom);
-    out.clearRect(greyX - 4, 0, yellowX - 1, topBandBottom);
-    out.clearRect(yellowX, 0, 511, topBandBottom);
-    out.textAt(titleX, topRowY[0], band.title.left(22));
-    for (int i = 0; i < band.left.size() && i + 1 < int(topRowY.size()); ++i)
-        out.textAt(titleX, topRowY[i + 1], band.left[i].left(22));
-    drawColumn(out, greyX, band.grey, (yellowX - greyX) / charWidth);
-    drawColumn(out, yellowX, band.yellow, (512 - yellowX) / charWidth);
+    // Three clears that keep out of the treasure chest.
+    out.clearRect(0, 0, kChestLeft - 1, kTopBandBottom);
+    out.clearRect(kGreyX - kGreyLeftMargin, 0, kYellowX - 1, kTopBandBottom);
+    out.clearRect(kYellowX, 0, kDisplayRight, kTopBandBottom);
+    out.textAt(kTitleX, kTopRowY[0], band.title.left(kTopTextWidth));
+    for (int i = 0; i < band.left.size() && i + 1 < int(kTopRowY.size()); ++i)
+        out.textAt(kTitleX, kTopRowY[i + 1], band.left[i].left(kTopTextWidth));
+    drawColumn(out, kGreyX, band.grey, (kYellowX - kGreyX) / kCharWidth);
+    drawColumn(out, kYellowX, band.yellow, (kDisplayRight + 1 - kYellowX) / kCharWidth);
 }
 
 void drawQuestion(RecordWriter& out, const QString& question) {
-    clearLine(out, questionX, questionY, 22);
-    if (!question.isEmpty()) out.textAt(questionX, questionY, question.left(22));
+    clearLine(out, kQuestionX, kQuestionY, kTopTextWidth);
+    if (!question.isEmpty()) out.textAt(kQuestionX, kQuestionY, question.left(kTopTextWidth));
 }
 
 void placeInput(RecordWriter& out, int length) {
-    out.clearRect(inputX, inputTop - 1, 511, inputTop + 18);
-    out.placeInput(inputX, inputTop, length);
+    out.clearRect(kInputX, kInputTop - 1, kDisplayRight, kInputTop + kInputFieldBottomBelow);
+    out.placeInput(kInputX, kInputTop, length);
 }
 
 void echoInput(RecordWriter& out, const QString& typed) {
     // Always from the field's start: the whole line then stays in one colour.
-    out.moveTo(inputTextX, inputTextY);
+    out.moveTo(kInputTextX, kInputTextY);
     out.textOver(typed);
 }
 
 void eraseInput(RecordWriter& out, int position) { out.eraseInput(position); }
 
-void drawStatusColumn(RecordWriter& out, const Character& c, const QStringList& conditions) {
-    out.clearRect(0, statusTop, statusRight, listBottom);
-    out.textAt(statusX, gaugeY, gaugeLine(c.health, c.maxHealth()));
-    out.textAt(statusX, foodY, foodLine(c.food));
-    out.textAt(statusX, manaY, statusLine("Mana:", QStringLiteral("%1/%2").arg(c.mana).arg(c.maxMana())));
-    out.textAt(statusX, levelY, statusLine("Level:", QString::number(c.level)));
-    out.textAt(statusX, experienceY, experienceLine(c.experience));
-    out.textAt(statusX, goldY, statusLine("Gold:", withThousands(c.gold)));
-    out.textAt(statusX, attackY, statusLine("Attack:", QString::number(c.attack())));
-    out.textAt(statusX, defenceY, statusLine("Defence:", QString::number(c.defence())));
-    out.textAt(statusX, conditionLabelY, QStringLiteral("Condition:"));
-    for (int i = 0; i < conditions.size() && i < int(conditionY.size()); ++i)
-        out.textAt(conditionX, conditionY[i], conditions[i].left(11));
+void drawStatusColumn(RecordWriter& out, const Character& character, const QStringList& conditions) {
+    out.clearRect(0, kStatusTop, kStatusRight, kListBottom);
+    out.textAt(kStatusX, kGaugeY, gaugeLine(character.health, character.maxHealth()));
+    out.textAt(kStatusX, kFoodY, foodLine(character.food));
+    out.textAt(kStatusX, kManaY,
+               statusLine("Mana:", QStringLiteral("%1/%2").arg(character.mana).arg(character.maxMana())));
+    out.textAt(kStatusX, kLevelY, statusLine("Level:", QString::number(character.level)));
+    out.textAt(kStatusX, kExperienceY, experienceLine(character.experience));
+    out.textAt(kStatusX, kGoldY, statusLine("Gold:", withThousands(character.gold)));
+    out.textAt(kStatusX, kAttackY, statusLine("Attack:", QString::number(character.attack())));
+    out.textAt(kStatusX, kDefenceY, statusLine("Defence:", QString::number(character.defence())));
+    out.textAt(kStatusX, kConditionLabelY, QStringLiteral("Condition:"));
+    for (int i = 0; i < conditions.size() && i < int(kConditionY.size()); ++i)
+        out.textAt(kConditionX, kConditionY[i], conditions[i].left(kConditionWidth));
 }
 
 void drawPlayerNote(RecordWriter& out, const QString& note) {
-    clearLine(out, playerNoteX, playerNoteY, 62);
-    out.textAt(playerNoteX, playerNoteY, note.left(62));
+    clearLine(out, kPlayerNoteX, kPlayerNoteY, kPlayerNoteWidth);
+    out.textAt(kPlayerNoteX, kPlayerNoteY, note.left(kPlayerNoteWidth));
 }
 
 void clearPlayerNote(RecordWriter& out) {
     // Starting at this y also gives the client its tab strip back.
-    out.clearRect(0, tabStripTop, 511, playerNoteY + 7);
+    out.clearRect(0, kTabStripTop, kDisplayRight, kPlayerNoteY + kPlayerNoteBottomBelow);
 }
 
 void drawUserCount(RecordWriter& out, int users) {
-    clearLine(out, userCountX, userCountY, 15);
-    out.textAt(userCountX, userCountY, userCountLine(users));
+    clearLine(out, kUserCountX, kUserCountY, kUserCountWidth);
+    out.textAt(kUserCountX, kUserCountY, userCountLine(users));
 }
 
 void showChest(RecordWriter& out) {
-    // The chest picture has a fixed place; it is drawn only from a y above 222.
-    out.moveTo(180, 40);
-    out.drawPicture(Picture::Chest);
+    out.moveTo(kChestLeft, kChestTop);
+    out.drawPicture(picture::Chest);
 }
 
 void hideChest(RecordWriter& out) {
-    // A clear from x 255 is the client's cue to erase the chest's place.
-    out.clearRect(255, 40, 180, 69);
+    // A clear from this x is the client's cue to erase the chest's place; the
+    // rest of the rectangle does not matter.
+    out.clearRect(kChestClearX, kChestTop, kChestLeft, kChestBottom);
 }
 
-LinePager::LinePager(int x, QList<int> rowsY, int width) : x_(x), rowsY_(std::move(rowsY)), width_(width) {}
-
-void LinePager::add(RecordWriter& out, const QString& line) {
-    if (next_ == 0) {
-        const int top = rowsY_[0] - 5;
-        const int bottom = rowsY_.last() + 11;
-        out.clearRect(x_, top, x_ + width_ * charWidth - 1, bottom);
-    }
-    out.textAt(x_, rowsY_[next_], line);
-    next_ = (next_ + 1) % rowsY_.size();
-}
-
-}  // namespace Panels
+}  // namespace quorlak::server::panels

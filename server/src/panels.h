@@ -1,14 +1,16 @@
 #pragma once
+// Painters for the fixed regions of the screen. Each clears what it replaces.
+
+#include <QString>
+#include <QStringList>
 
 #include "record_writer.h"
 
-#include <QList>
-#include <QStringList>
+namespace quorlak::server {
 
 class Character;
 
-// Painters for the fixed regions of the screen. Each clears what it replaces.
-namespace Panels {
+namespace panels {
 
 // Clears the cells of a text line of `characters` at (x, y) as sent.
 void clearLine(RecordWriter& out, int x, int y, int characters);
@@ -40,20 +42,6 @@ void drawUserCount(RecordWriter& out, int users);
 void showChest(RecordWriter& out);
 void hideChest(RecordWriter& out);
 
-// A few rows of text that fill top to bottom and start over when full, so
-// every line is sent exactly once (the client acts on each line it reads).
-// Lines are sent whole; `width` is what a new round clears.
-class LinePager {
-public:
-    LinePager(int x, QList<int> rowsY, int width);
-    void add(RecordWriter& out, const QString& line);
-    void reset() { next_ = 0; }
+}  // namespace panels
 
-private:
-    int x_;
-    QList<int> rowsY_;
-    int width_;
-    int next_ = 0;
-};
-
-}  // namespace Panels
+}  // namespace quorlak::server

@@ -1,9 +1,11 @@
 #pragma once
+// A small seeded generator (splitmix64), so that a game replays identically
+// for the same seed and the same keys; std:: engines differ between libraries.
 
 #include <QtGlobal>
 
-// A small seeded generator (splitmix64), so that a game replays identically
-// for the same seed and the same keys; std:: engines differ between libraries.
+namespace quorlak::server {
+
 class Random {
 public:
     explicit Random(quint64 seed) : state_(seed) {}
@@ -26,3 +28,5 @@ public:
 private:
     quint64 state_;
 };
+
+}  // namespace quorlak::server

@@ -1,15 +1,17 @@
 #pragma once
+// Everyone playing on this server: who is here, and passing on what one
+// player does to the others it concerns. Sessions register once named and
+// leave when they end.
 
 #include <QList>
 #include <QString>
 #include <optional>
 
+namespace quorlak::server {
+
 class GameSession;
 struct Place;
 
-// Everyone playing on this server: who is here, and passing on what one
-// player does to the others it concerns. Sessions register once named and
-// leave when they end.
 class Realm {
 public:
     void enter(GameSession* player);
@@ -29,10 +31,12 @@ private:
     template <typename F>
     void forOthers(const GameSession* except, F&& f) const {
         const QList<GameSession*> snapshot = players_;
-        for (GameSession* p : snapshot) {
-            if (p != except && players_.contains(p)) f(*p);
+        for (GameSession* player : snapshot) {
+            if (player != except && players_.contains(player)) f(*player);
         }
     }
 
     QList<GameSession*> players_;
 };
+
+}  // namespace quorlak::server

@@ -2,12 +2,16 @@
 
 #include <array>
 
+namespace quorlak::server {
+
 namespace {
 
-int coordinate(int value) { return qBound(0, value, 32767); }
+constexpr int kLargestCoordinate = 32767;
+
+int coordinate(int value) { return qBound(0, value, kLargestCoordinate); }
 
 // Code points of Windows-1252 bytes 0x80..0x9F (0 where the byte is unused).
-constexpr std::array<char16_t, 32> cp1252High = {
+constexpr std::array<char16_t, 32> kWindows1252High = {
     0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
@@ -15,8 +19,8 @@ constexpr std::array<char16_t, 32> cp1252High = {
 
 char toByte(char16_t c) {
     if ((c >= 0x20 && c < 0x7F) || (c >= 0xA0 && c <= 0xFF)) return char(c);
-    for (size_t i = 0; i < cp1252High.size(); ++i) {
-        if (cp1252High[i] != 0 && cp1252High[i] == c) return char(0x80 + i);
+    for (size_t i = 0; i < kWindows1252High.size(); ++i) {
+        if (kWindows1252High[i] != 0 && kWindows1252High[i] == c) return char(0x80 + i);
     }
     return '?';
 }
@@ -33,7 +37,7 @@ QByteArray toWindows1252(const QString& text) {
 void RecordWriter::record(const char* code, const QByteArray& argument) {
     bytes_.append(code);
     bytes_.append(argument);
-    bytes_.append(separator);
+    bytes_.append(kSeparator);
 }
 
 QByteArray RecordWriter::pointArg(int x, int y) {
@@ -86,3 +90,5 @@ QByteArray RecordWriter::take() {
     out.swap(bytes_);
     return out;
 }
+
+}  // namespace quorlak::server

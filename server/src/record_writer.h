@@ -1,15 +1,17 @@
 #pragma once
-
-#include <QByteArray>
-#include <QString>
-
 // Builds the drawing stream the client renders: one record per call, each a
 // two-letter code and its argument followed by the separator byte 31.
 // Coordinates are display units (0..511); the stream has no way to write a
 // negative number, so values are clamped at 0. Text is sent as Windows-1252.
+
+#include <QByteArray>
+#include <QString>
+
+namespace quorlak::server {
+
 class RecordWriter {
 public:
-    static constexpr char separator = 31;
+    static constexpr char kSeparator = 31;
 
     void clearScreen();
     void pause(int milliseconds);
@@ -46,3 +48,5 @@ private:
 // Windows-1252 bytes for the text; control characters and characters the code
 // page lacks become '?', so a separator can never leak into a record.
 QByteArray toWindows1252(const QString& text);
+
+}  // namespace quorlak::server

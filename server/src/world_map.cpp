@@ -2,10 +2,10 @@
 
 #include "catalog.h"
 
-namespace World {
+namespace quorlak::server::world {
 
 const QList<Area>& areas() {
-    using namespace Creature;
+    using namespace creature;
     static const QList<Area> list = {
         {"Quorlak Town",
          {0, 0},
@@ -65,36 +65,37 @@ int areaAt(QPoint block) {
     return -1;
 }
 
-char tile(const Place& place) {
-    if (place.area < 0 || place.area >= areas().size()) return Tile::Wall;
+char tileAt(const Place& place) {
+    if (place.area < 0 || place.area >= areas().size()) return tile::kWall;
     const QStringList& plan = area(place.area).plan;
-    const QPoint c = place.cell;
-    if (c.y() < 0 || c.y() >= plan.size() || c.x() < 0 || c.x() >= plan[c.y()].size()) return Tile::Wall;
-    return plan[c.y()][c.x()].toLatin1();
+    const QPoint cell = place.cell;
+    if (cell.y() < 0 || cell.y() >= plan.size() || cell.x() < 0 || cell.x() >= plan[cell.y()].size())
+        return tile::kWall;
+    return plan[cell.y()][cell.x()].toLatin1();
 }
 
-bool isWalkable(char tile) { return tile != Tile::Wall && tile != Tile::Water && tile != Tile::Pillar; }
+bool isWalkable(char kind) { return kind != tile::kWall && kind != tile::kWater && kind != tile::kPillar; }
 
 std::optional<Place> step(const Place& from, QPoint direction) {
     Place to{from.area, from.cell + direction};
-    const QPoint c = to.cell;
-    if (c.x() < 0 || c.x() >= columns || c.y() < 0 || c.y() >= rows) {
+    const QPoint cell = to.cell;
+    if (cell.x() < 0 || cell.x() >= kColumns || cell.y() < 0 || cell.y() >= kRows) {
         to.area = areaAt(area(from.area).block + direction);
         if (to.area < 0) return std::nullopt;
-        to.cell = QPoint((c.x() + columns) % columns, (c.y() + rows) % rows);
+        to.cell = QPoint((cell.x() + kColumns) % kColumns, (cell.y() + kRows) % kRows);
     }
-    if (!isWalkable(tile(to))) return std::nullopt;
+    if (!isWalkable(tileAt(to))) return std::nullopt;
     return to;
 }
 
 Place startPlace() {
-    const int town = 0;
-    const QStringList& plan = area(town).plan;
+    constexpr int kTown = 0;
+    const QStringList& plan = area(kTown).plan;
     for (int y = 0; y < plan.size(); ++y) {
-        const int x = plan[y].indexOf(QChar(Tile::Shrine));
-        if (x >= 0) return {town, {x, y}};
+        const int x = plan[y].indexOf(QChar(tile::kShrine));
+        if (x >= 0) return {kTown, {x, y}};
     }
-    return {town, {1, 1}};
+    return {kTown, {1, 1}};
 }
 
 QString exitsOf(int index) {
@@ -109,4 +110,4 @@ QString exitsOf(int index) {
     return names.join(' ');
 }
 
-}  // namespace World
+}  // namespace quorlak::server::world

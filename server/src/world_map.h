@@ -1,4 +1,6 @@
 #pragma once
+// The world: a grid of areas, each one screen of map. Walking off an open edge
+// leads into the neighbouring area at the matching cell.
 
 #include <QList>
 #include <QMap>
@@ -7,18 +9,20 @@
 #include <QStringList>
 #include <optional>
 
-// Map tiles as written in the area plans.
-namespace Tile {
-constexpr char Wall = '#';
-constexpr char Floor = '.';
-constexpr char Water = '~';
-constexpr char Pillar = '*';
-constexpr char Door = '+';
-constexpr char Bank = '$';
-constexpr char Shrine = 'H';
-constexpr char Chest = 'T';
-// Digits 1-9 are floor where a group of creatures starts.
-}  // namespace Tile
+namespace quorlak::server {
+
+// Map tiles as written in the area plans. Digits 1-9 are floor where a group
+// of creatures starts.
+namespace tile {
+constexpr char kWall = '#';
+constexpr char kFloor = '.';
+constexpr char kWater = '~';
+constexpr char kPillar = '*';
+constexpr char kDoor = '+';
+constexpr char kBank = '$';
+constexpr char kShrine = 'H';
+constexpr char kChest = 'T';
+}  // namespace tile
 
 struct Area {
     QString name;
@@ -34,18 +38,16 @@ struct Place {
     bool operator==(const Place&) const = default;
 };
 
-// The world: a grid of areas, each one screen of map. Walking off an open edge
-// leads into the neighbouring area at the matching cell.
-namespace World {
-constexpr int columns = 20;
-constexpr int rows = 12;
+namespace world {
+constexpr int kColumns = 20;
+constexpr int kRows = 12;
 
 const QList<Area>& areas();
 const Area& area(int index);
 int areaAt(QPoint block);  // -1 where there is none
 
-char tile(const Place& place);  // Wall outside the plan
-bool isWalkable(char tile);
+char tileAt(const Place& place);  // a wall outside the plan
+bool isWalkable(char kind);
 
 // Where a step from a place leads, or nothing when the way is blocked.
 std::optional<Place> step(const Place& from, QPoint direction);
@@ -55,4 +57,6 @@ Place startPlace();
 
 // Names of the directions that lead out of an area, e.g. "east south".
 QString exitsOf(int area);
-}  // namespace World
+}  // namespace world
+
+}  // namespace quorlak::server

@@ -1,161 +1,135 @@
-// Fights: their rules, how they are drawn, and one played through a session.
+// Fights: their rules, how the real client shows them, and one played through.
+
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
 
 #include "catalog.h"
 #include "character.h"
 #include "encounter_view.h"
 #include "fight.h"
+#include "glyphs.h"
+#include "key_codes.h"
 #include "random.h"
 #include "screen_layout.h"
 #include "test_player.h"
 
-#include <gtest/gtest.h>
+using namespace quorlak::server;
+using quorlak::server::test::ClientScreen;
+using quorlak::server::test::TestPlayer;
 
 namespace {
 
-ClientView readingClient() {
-    ClientView view;
-    view.cdSeen = true;  // as after any session start
-    return view;
-}
-
-bool anyEvent(const QList<FightEvent>& events, FightEvent::Kind kind) {
-    return std::any_of(events.begin(), events.end(), [&](const FightEvent& e) { return e.kind == kind; });
+QStringList slotTexts(const QJsonObject& state) {
+    QStringList texts;
+    for (const auto& text : state["slottext"].toArray()) texts << text.toString();
+    return texts;
 }
 
 }  // namespace
 
-TEST(EncounterView, SlotsPicturesAndMarkerWhereTheClientLooks) {
-    Fight fight({Creature::ArcticWolf, Creature::ArcticWolf, Creature::Ghost}, 0);
-    RecordWriter out;
-    EncounterView::drawStart(out, fight);
-    ClientView view = readingClient();
-    view.feed(out.take());
-
-    EXPECT_EQ(view.logStarts, 1);
-    EXPECT_TRUE(view.logging);
-    EXPECT_EQ(view.slotText[1], "1 Furry Husky  12");  // the client renames wolves
-    EXPECT_EQ(view.slotAt[1], QPoint(16, 128));
-    EXPECT_EQ(view.slotAt[2], QPoint(16, 144));
-    EXPECT_EQ(view.slotText[3], "3 Ghost        14");
-    EXPECT_EQ(view.slotAt[3], QPoint(164, 128));
-    EXPECT_EQ(view.highlightedSlots, QList<int>{1});
-    for (const TextLine& line : view.texts)
-        EXPECT_LE(line.x + 8 * line.text.size(), line.y == 100 || line.y == 116 ? 300 : 512) << line.text.toStdString();
-
-    // Each foe's picture at its place, the wolves as picture 1.
-    QList<QPoint> pictures;
-    QPoint at;
-    for (const Record& r : view.records) {
-        if (r.code == "lc") at = {coordinates(r.argument)[0], coordinates(r.argument)[1]};
-        else if (r.code == "cw" && r.argument.toInt() <= 15) pictures.append(at);
-    }
-    EXPECT_EQ(pictures, (QList<QPoint>{{300, 96}, {300, 142}, {346, 96}}));
-
-    EncounterView::drawEnd(out, false);
-    view.feed(out.take());
-    EXPECT_FALSE(view.logging);
-    EXPECT_EQ(view.logEnds, 1);
-    EXPECT_TRUE(view.log.contains("1 Furry Husky  12"));
-}
-
-TEST(EncounterView, MarkersOnlyHighlightTheirOwnSlot) {
-    Fight fight({Creature::Goblin, Creature::Goblin, Creature::Goblin, Creature::Goblin}, 0);
-    RecordWriter out;
-    for (int slot = 1; slot <= 4; ++slot) EncounterView::drawMarker(out, slot);
-    // Animations draw lines too, but never both ends in the slot rows.
-    for (int slot = 1; slot <= 4; ++slot) {
-        EncounterView::showDeath(out, slot);
-        EncounterView::drawBolt(out, fight, slot);
-    }
-    ClientView view = readingClient();
-    view.feed(out.take());
-    EXPECT_EQ(view.highlightedSlots, (QList<int>{1, 2, 3, 4}));
-}
-
-TEST(FightRules, BeatenFoesGiveExperienceAndLevels) {
+TEST(FightRules, KillsGiveExperienceAndLevelsAndGhostsDrainIt) {
     Character you;
     Random random(3);
-    Fight fight({Creature::Goblin}, 0);
-    for (int round = 0; round < 50 && !fight.isOver(); ++round) fight.attack(you, random);
-    ASSERT_TRUE(fight.isOver());
-    EXPECT_EQ(you.experience, creatureType(Creature::Goblin).experience);
+    Fight goblin({creature::Goblin}, 0);
+    for (int round = 0; round < 50 && !goblin.isOver(); ++round) goblin.attack(you, random);
+    EXPECT_EQ(you.experience, creatureType(creature::Goblin).experience);
     EXPECT_EQ(you.kills, 1);
-
     you.experience = you.experienceForNextLevel() - 1;
+    you.health = 1;
     EXPECT_EQ(you.gainExperience(1), 1);
     EXPECT_EQ(you.level, 2);
     EXPECT_EQ(you.health, you.maxHealth());
-}
 
-TEST(FightRules, GhostsDrainExperience) {
-    Character you;
-    you.experience = 500;
+    const qint64 before = you.experience;
     you.health = 1000;
-    Random random(5);
-    Fight fight({Creature::Ghost}, 0);
-    QList<FightEvent> events;
-    for (int round = 0; round < 40 && !anyEvent(events, FightEvent::Kind::Drain); ++round)
-        events += fight.foesTurn(you, random);
-    ASSERT_TRUE(anyEvent(events, FightEvent::Kind::Drain));
-    const auto drain = std::find_if(events.begin(), events.end(),
-                                    [](const FightEvent& e) { return e.kind == FightEvent::Kind::Drain; });
-    EXPECT_TRUE(drain->text.contains("drained"));
-    EXPECT_FALSE(drain->text.contains(" user"));
-    EXPECT_LT(you.experience, 500);
+    Fight ghost({creature::Ghost}, 0);
+    for (int round = 0; round < 40 && you.experience == before; ++round) ghost.foesTurn(you, random);
+    EXPECT_LT(you.experience, before);
 }
 
-TEST(FightRules, FoodSendsHungryBeastsAwayAndMermenTrade) {
+TEST(FightRules, GiftsAndThievesFollowTheirCreatures) {
     Character you;
     Random random(1);
-    Fight wolves({Creature::ArcticWolf, Creature::Goblin}, 0);
+    Fight wolves({creature::ArcticWolf, creature::Goblin}, 0);
     const int ration = 2;  // third slot of the starting pack
-    ASSERT_EQ(you.pack[ration].type, Item::Ration);
-    const auto events = wolves.offer(you, random, ration);
+    ASSERT_EQ(you.pack[ration].type, item::Ration);
+    wolves.offer(you, random, ration);  // hungry beasts take food and leave
     EXPECT_EQ(wolves.foes[0].state, Foe::State::Gone);
     EXPECT_TRUE(you.pack[ration].isEmpty());
     EXPECT_EQ(wolves.target, 2);
-    EXPECT_TRUE(anyEvent(events, FightEvent::Kind::FoeLeaves));
 
-    Fight merman({Creature::Merman}, 0);
+    Fight merman({creature::Merman}, 0);
     EXPECT_TRUE(merman.isPeaceful());
-    const int ring = you.addItem(Item::SilverRing);
+    const int ring = you.addItem(item::SilverRing);
     merman.offer(you, random, ring);
     EXPECT_TRUE(merman.isOver());
     const int reward = you.pack[ring].type;  // the freed slot takes the reward
-    EXPECT_TRUE(reward == Item::FrostBlade || reward == Item::DragonScale);
-}
+    EXPECT_TRUE(reward == item::FrostBlade || reward == item::DragonScale);
 
-TEST(FightRules, ThievesCannotReachTheBank) {
-    Character you;
     you.gold = 0;
     you.health = 1000;
-    const int sapphire = you.addItem(Item::Sapphire);
+    const int sapphire = you.addItem(item::Sapphire);
     you.pack[sapphire].banked = true;
-    Random random(9);
-    Fight fight({Creature::Thief}, 0);
-    for (int round = 0; round < 30; ++round) fight.foesTurn(you, random);
-    EXPECT_EQ(you.pack[sapphire].type, Item::Sapphire);
-    EXPECT_FALSE(fight.isOver());  // nothing to take, so it stayed to fight
+    Fight thief({creature::Thief}, 0);
+    for (int round = 0; round < 30; ++round) thief.foesTurn(you, random);
+    EXPECT_EQ(you.pack[sapphire].type, item::Sapphire);
+    EXPECT_FALSE(thief.isOver());  // nothing to take, so it stayed to fight
 }
 
-TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeLoggedFight) {
+TEST(EncounterView, TheClientReadsSlotsHighlightsOnlyTheMarkedOneAndLogsTheFight) {
+    Fight fight({creature::ArcticWolf, creature::ArcticWolf, creature::Ghost, creature::Goblin}, 0);
+    RecordWriter out;
+    out.defineGlyph(1, glyphDigits(1));
+    encounter_view::drawStart(out, fight);
+    // Animations draw lines too, but never ones the client takes for a marker.
+    for (int slot = 1; slot <= 4; ++slot) encounter_view::drawBolt(out, fight, slot);
+    encounter_view::showDeath(out, 4);
+    ClientScreen client;
+    client.receive(out.take());
+    QJsonObject state = client.state();
+    EXPECT_TRUE(state["logging"].toBool());
+    EXPECT_EQ(slotTexts(state), QStringList({"", "1 Furry Husky  12", "2 Furry Husky  12", "3 Ghost        14",
+                                             "4 Goblin        8"}));  // the client renames wolves
+    EXPECT_EQ(client.redSlots(), QList<int>{1});
+
+    for (int slot = 2; slot <= 4; ++slot) {  // the marker moves on
+        encounter_view::clearMarker(out, slot - 1);
+        encounter_view::drawSlot(out, fight, slot - 1);
+        encounter_view::drawMarker(out, slot);
+        client.receive(out.take());
+        EXPECT_EQ(client.redSlots(), QList<int>{slot});
+    }
+
+    encounter_view::drawEnd(out, false);
+    client.receive(out.take());
+    state = client.state();
+    EXPECT_FALSE(state["logging"].toBool());
+    EXPECT_TRUE(state["log"].toObject()["text"].toString().contains("3 Ghost        14"));
+}
+
+TEST(SessionFight, WalkingIntoCreaturesPlaysAWholeFightTheClientFollows) {
     Realm realm;
     TestPlayer joe(realm, 11);
+    auto ann = std::make_unique<TestPlayer>(realm, 12);
     joe.enter("Joe");
-    const Place wolfHome{World::areaAt({1, 0}), {14, 6}};
-    joe.walkTo(wolfHome);
+    ann->enter("Ann");
+    joe.walkTo({world::areaAt({1, 0}), {14, 6}});  // the wolf's den
     ASSERT_TRUE(joe.session.isFighting());
-    EXPECT_TRUE(joe.view.logging);
-    EXPECT_TRUE(joe.view.slotText[1].startsWith("1 "));
-    EXPECT_FALSE(joe.view.highlightedSlots.isEmpty());
+    EXPECT_EQ(joe.client.redSlots(), QList<int>{1});
+    // The client also takes "1 user online" for slot 1; the foe's line follows it.
+    ann.reset();
+    QJsonObject state = joe.state();
+    EXPECT_EQ(state["lastusers"].toInt(), 1);
+    EXPECT_TRUE(slotTexts(state)[1].startsWith("1 Furry Husky")) << slotTexts(state)[1].toStdString();
 
-    for (int i = 0; i < 300 && joe.session.isFighting(); ++i) joe.press(Vk::Enter);
-    EXPECT_FALSE(joe.session.isFighting());
-    EXPECT_FALSE(joe.view.logging);
-    EXPECT_EQ(joe.view.logEnds, joe.view.logStarts > 0 ? 1 : 0);
-    EXPECT_GT(joe.view.log.size(), 3);
+    for (int i = 0; i < 300 && joe.session.isFighting(); ++i) joe.press(vkey::Enter);
+    ASSERT_FALSE(joe.session.isFighting());
+    state = joe.state();
+    EXPECT_FALSE(state["logging"].toBool());
+    EXPECT_GT(state["log"].toObject()["text"].toString().count("\r\n"), 3);
     const Character& c = joe.session.character();
     EXPECT_TRUE(c.kills > 0 || c.deaths > 0);
-    EXPECT_EQ(joe.view.experience, c.experience);
-    EXPECT_EQ(joe.view.gaugeNow, c.health);
+    EXPECT_EQ(state["expnow"].toInt(), c.experience);
+    EXPECT_EQ(state["gaugenow"].toInt(), c.health);
 }

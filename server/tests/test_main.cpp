@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-// The network tests need an application object for Qt's event loop.
+// The network tests need Qt's event loop; the client's core needs fonts.
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,89 +1,114 @@
 #pragma once
+// Test support: a player at the real client. Keys and panel actions go into
+// the client, whatever it writes to the server is read by the server's key
+// parser into the player's game session, and what the session draws goes
+// back to the client.
 
-#include "client_view.h"
+#include <QHash>
+#include <QJsonArray>
+#include <QQueue>
+
+#include "client_screen.h"
 #include "game_session.h"
 #include "key_codes.h"
+#include "key_item_parser.h"
 #include "realm.h"
 #include "world_map.h"
 
-#include <QQueue>
-#include <QSet>
+namespace quorlak::server::test {
 
-// Test support: a player at a client, driving a session directly.
-struct TestPlayer {
+inline int placeId(const Place& place) { return place.area * 10000 + place.cell.y() * 100 + place.cell.x(); }
+
+// The steps of a walk, by arrow key.
+inline const QList<QPair<QPoint, int>> kSteps = {
+    {{1, 0}, vkey::Right}, {{-1, 0}, vkey::Left}, {{0, 1}, vkey::Down}, {{0, -1}, vkey::Up}};
+
+// How many steps every place reachable on foot lies from `from`, by placeId().
+inline QHash<int, int> walkingDistances(const Place& from) {
+    QHash<int, int> distance{{placeId(from), 0}};
+    QQueue<Place> queue{{from}};
+    while (!queue.isEmpty()) {
+        const Place place = queue.dequeue();
+        for (const auto& step : kSteps) {
+            const auto next = world::step(place, step.first);
+            if (next && !distance.contains(placeId(*next))) {
+                distance.insert(placeId(*next), distance.value(placeId(place)) + 1);
+                queue.enqueue(*next);
+            }
+        }
+    }
+    return distance;
+}
+
+class TestPlayer {
+public:
+    static constexpr double kPacedWriteMs = 250;  // longer than the client waits between paced writes
+
     explicit TestPlayer(Realm& realm, quint64 seed = 1)
         : session(realm, seed, [this](const QByteArray& bytes) {
               stream += bytes;
-              view.feed(bytes);
+              client.receive(bytes);
           }) {
         session.start();
     }
 
-    void press(int code, int mask = 0) { session.handleKey(KeyEvent::key(code, mask)); }
-
-    // As the client sends text: letters by their key, upper case with Shift,
-    // everything else by its character code.
-    void type(const QString& text) {
-        for (QChar c : text) {
-            if (c >= 'A' && c <= 'Z') press(c.unicode(), 1);
-            else press(c.toUpper().unicode(), 0);
-        }
+    // A key goes down at the client.
+    void press(int code, int mask = 0) {
+        act(QStringLiteral(R"({"keydown": %1, "mask": %2})").arg(code).arg(mask).toStdString());
     }
-
+    // Typed: pasted into the client, which sends it key by key.
+    void type(const QString& text) {
+        act(QJsonDocument(QJsonObject{{"clipboard", text}}).toJson(QJsonDocument::Compact).toStdString());
+        act(R"({"char": 22})");
+    }
     void enter(const QString& line) {
         type(line);
-        press(Vk::Enter);
+        press(vkey::Enter);
     }
-
-    void listKey(int code, int mask = 0) {
-        press(Vk::F7);
-        press(code, mask);
-    }
-
-    bool hasMessage(const QString& part) const {
-        for (const auto& row : view.messages) {
-            if (row.line.contains(part) || row.text.contains(part)) return true;
+    // Any other action at the client, as a line of a replay script.
+    void act(std::string_view scriptLine) {
+        client.act(scriptLine);
+        for (QByteArray bytes = client.takeWrites(); !bytes.isEmpty(); bytes = client.takeWrites()) {
+            parser_.feed(bytes, [this](const KeyEvent& key) { session.handleKey(key); });
+            client.wait(kPacedWriteMs);
         }
-        return false;
     }
 
-    // Walks by the shortest way (ignoring creatures) towards the cell; stops
+    // Walks by a shortest way (ignoring creatures) towards the cell; stops
     // there, when a fight starts, or after `limit` steps.
     void walkTo(const Place& target, int limit = 200) {
+        const QHash<int, int> distance = walkingDistances(target);
         for (int i = 0; i < limit && !session.isFighting() && !(session.place() == target); ++i) {
-            const int key = firstStepTowards(target);
-            if (key == 0) return;
-            press(key);
+            const auto closer = std::find_if(kSteps.begin(), kSteps.end(), [&](const auto& step) {
+                const auto next = world::step(session.place(), step.first);
+                return next && distance.value(placeId(*next), -1) == distance.value(placeId(session.place())) - 1;
+            });
+            if (closer == kSteps.end()) return;
+            press(closer->second);
         }
     }
 
-    int firstStepTowards(const Place& target) const {
-        const QList<QPair<QPoint, int>> moves = {
-            {{1, 0}, Vk::Right}, {{-1, 0}, Vk::Left}, {{0, 1}, Vk::Down}, {{0, -1}, Vk::Up}};
-        auto id = [](const Place& p) { return p.area * 10000 + p.cell.y() * 100 + p.cell.x(); };
-        QQueue<QPair<Place, int>> queue;
-        QSet<int> seen{id(session.place())};
-        for (const auto& [d, key] : moves) {
-            if (auto next = World::step(session.place(), d)) {
-                queue.enqueue({*next, key});
-                seen.insert(id(*next));
-            }
-        }
-        while (!queue.isEmpty()) {
-            const auto [place, key] = queue.dequeue();
-            if (place == target) return key;
-            for (const auto& move : moves) {
-                const auto next = World::step(place, move.first);
-                if (next && !seen.contains(id(*next))) {
-                    seen.insert(id(*next));
-                    queue.enqueue({*next, key});
-                }
-            }
-        }
-        return 0;
+    QJsonObject state() const { return client.state(); }
+    // The item list's row for list number `number`: {"mark", "text", ...}.
+    QJsonObject itemRow(int number) const {
+        return state()["griditems"].toObject()["rows"].toArray()[number - 1].toObject();
+    }
+    QJsonArray messages() const { return state()["gridmess"].toObject()["rows"].toArray(); }
+    bool hasMessage(const QString& part) const {
+        const QJsonArray rows = messages();
+        return std::any_of(rows.begin(), rows.end(), [&](const QJsonValue& row) {
+            return row.toObject()["line"].toString().contains(part) || row.toObject()["text"].toString().contains(part);
+        });
     }
 
-    QByteArray stream;
-    ClientView view;
-    GameSession session;
+    ClientScreen client;
+    QByteArray stream;  // everything the session sent
+
+private:
+    KeyItemParser parser_;
+
+public:
+    GameSession session;  // last: it draws into the client as it starts
 };
+
+}  // namespace quorlak::server::test

@@ -1,16 +1,19 @@
 // Typed commands, the questions that complete them, and the list screens.
 
+#include "game_session.h"
+
 #include "catalog.h"
 #include "command_parser.h"
 #include "encounter_view.h"
-#include "game_session.h"
 #include "list_screens.h"
 #include "realm.h"
 #include "screen_layout.h"
 
+namespace quorlak::server {
+
 namespace {
 
-int pageOf(int number) { return (number - 1) / Layout::pageSize + 1; }
+int pageOf(int number) { return (number - 1) / layout::kPageSize + 1; }
 
 QString describe(const ItemType& item) {
     switch (item.kind) {
@@ -31,7 +34,7 @@ QString describe(const ItemType& item) {
 void GameSession::execute(const QString& line) {
     if (question_ != Question::None) {
         const Question pending = question_;
-        ask(Question::None, idleQuestion);
+        ask(Question::None, kIdleQuestion);
         answer(pending, line);
         return;
     }
@@ -105,7 +108,7 @@ void GameSession::runCommand(const Command& command) {
         case Kind::Say:
         case Kind::Shout:
             if (command.text.isEmpty()) break;
-            addMessage(Layout::ownSpeechLine(command.text));
+            addMessage(ownSpeechLine(command.text));
             if (command.kind == Kind::Say) realm_.talk(*this, 'R', command.text, false);
             else realm_.talk(*this, 'G', command.text, true);
             break;
@@ -115,7 +118,7 @@ void GameSession::runCommand(const Command& command) {
 }
 
 int GameSession::packSlot(int number, bool mustBeCarried) {
-    if (number < 1 || number > Character::packSize || you_.pack[number - 1].isEmpty()) {
+    if (number < 1 || number > Character::kPackSize || you_.pack[number - 1].isEmpty()) {
         say(QStringLiteral("There is no item %1 in your pack.").arg(number));
         return -1;
     }
@@ -163,12 +166,12 @@ void GameSession::useItem(int number) {
                 return;
             }
             you_.removeItem(slot);
-            teleport(World::startPlace());
+            teleport(world::startPlace());
             say(QStringLiteral("The scroll crumbles and you stand in Quorlak Town."));
             return;
         case ItemKind::Valuable:
             takesTurn = false;
-            if (place_.area != World::startPlace().area) {
+            if (place_.area != world::startPlace().area) {
                 say(QStringLiteral("The %1 can be sold in Quorlak Town.").arg(item.name));
                 return;
             }
@@ -206,41 +209,41 @@ void GameSession::castSpell(int number) {
         return;
     }
     const int index = number - 1;
-    const bool needsFoe = index == Spell::FrostBolt || index == Spell::Fireball;
+    const bool needsFoe = index == spell::FrostBolt || index == spell::Fireball;
     if (needsFoe && !fight_) {
         say(QStringLiteral("There is nothing here to cast %1 at.").arg(spell.name));
         return;
     }
-    if (index == Spell::Recall && fight_) {
+    if (index == spell::Recall && fight_) {
         say(QStringLiteral("Recall will not work in a fight."));
         return;
     }
     you_.mana -= spell.mana;
     QList<FightEvent> events;
     switch (index) {
-        case Spell::FrostBolt: {
+        case spell::FrostBolt: {
             const int slot = fight_->target;
-            EncounterView::drawBolt(out_, *fight_, slot);
+            encounter_view::drawBolt(out_, *fight_, slot);
             events = fight_->strike(you_, random_, slot, random_.between(4, 8) + you_.level);
             break;
         }
-        case Spell::Fireball:
+        case spell::Fireball:
             for (int slot = 1; slot <= fight_->foes.size(); ++slot) {
-                if (fight_->foes[slot - 1].isFighting()) EncounterView::drawBolt(out_, *fight_, slot);
+                if (fight_->foes[slot - 1].isFighting()) encounter_view::drawBolt(out_, *fight_, slot);
             }
             events = fight_->strikeAll(you_, random_, 3, 8 + you_.level / 2);
             break;
-        case Spell::Heal:
+        case spell::Heal:
             you_.heal(15);
             say(QStringLiteral("Warm light heals you. Health %1.").arg(you_.health));
             break;
-        case Spell::Warmth:
+        case spell::Warmth:
             you_.poisonedFor = 0;
             you_.eat(20);
             say(QStringLiteral("Warmth fills you. Poison gone, food %1.").arg(you_.food));
             break;
-        case Spell::Recall:
-            teleport(World::startPlace());
+        case spell::Recall:
+            teleport(world::startPlace());
             say(QStringLiteral("The air folds, and you are in town."));
             return;
     }
@@ -280,9 +283,9 @@ void GameSession::giveItem(int number) {
 }
 
 void GameSession::exchangeItems(int first, int second) {
-    const auto valid = [](int n) { return n >= 1 && n <= Character::packSize; };
+    const auto valid = [](int n) { return n >= 1 && n <= Character::kPackSize; };
     if (!valid(first) || !valid(second) || first == second) {
-        say(QStringLiteral("Swap needs two different numbers from 1 to %1.").arg(Character::packSize));
+        say(QStringLiteral("Swap needs two different numbers from 1 to %1.").arg(Character::kPackSize));
         return;
     }
     you_.swapItems(first - 1, second - 1);
@@ -348,7 +351,7 @@ void GameSession::describeItem(int number) {
 
 void GameSession::showList(View view, int page) {
     view_ = view;
-    if (view == View::Pack) packPage_ = qBound(1, page, Layout::pageCount);
+    if (view == View::Pack) packPage_ = qBound(1, page, layout::kPageCount);
     drawView();
 }
 
@@ -357,9 +360,9 @@ void GameSession::refreshPackView() {
 }
 
 ListScreen GameSession::areaScreen() const {
-    const Area& area = World::area(place_.area);
+    const Area& area = world::area(place_.area);
     ListScreen screen;
-    screen.heading = QStringLiteral("%1  (exits %2)").arg(area.name, World::exitsOf(place_.area));
+    screen.heading = QStringLiteral("%1  (exits %2)").arg(area.name, world::exitsOf(place_.area));
     auto add = [&](const QString& what, QPoint cell) {
         screen.entries.append({QStringLiteral("%1 at %2,%3").arg(what).arg(cell.x()).arg(cell.y())});
     };
@@ -376,10 +379,12 @@ ListScreen GameSession::areaScreen() const {
         add(chest.closed ? QStringLiteral("Treasure chest") : QStringLiteral("Empty chest"), chest.cell);
     for (int y = 0; y < area.plan.size(); ++y) {
         for (int x = 0; x < area.plan[y].size(); ++x) {
-            if (area.plan[y][x] == QChar(Tile::Shrine)) add(QStringLiteral("Shrine"), {x, y});
-            else if (area.plan[y][x] == QChar(Tile::Bank)) add(QStringLiteral("Bank"), {x, y});
+            if (area.plan[y][x] == QChar(tile::kShrine)) add(QStringLiteral("Shrine"), {x, y});
+            else if (area.plan[y][x] == QChar(tile::kBank)) add(QStringLiteral("Bank"), {x, y});
         }
     }
-    screen.entries = screen.entries.mid(0, Layout::pageSize);
+    screen.entries = screen.entries.mid(0, layout::kPageSize);
     return screen;
 }
+
+}  // namespace quorlak::server

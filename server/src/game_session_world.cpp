@@ -1,36 +1,46 @@
 // Walking, the map and what lies on it.
 
-#include "catalog.h"
-#include "encounter_view.h"
 #include "game_session.h"
-#include "list_screens.h"
+
+#include "catalog.h"
+#include "panels.h"
 #include "realm.h"
-#include "screen_layout.h"
+
+namespace quorlak::server {
 
 namespace {
 
-constexpr int chestRefillsAfter = 150;
-constexpr int hungerEvery = 2;  // moves per point of food
-constexpr int restEvery = 4;    // moves per point of health and mana regained
+constexpr int kChestRefillsAfter = 150;
+constexpr int kHungerEvery = 2;            // moves per point of food
+constexpr int kRestEvery = 4;              // moves per point of health and mana regained
+constexpr int kStarvingReminderEvery = 5;  // moves
+constexpr int kNoticeDistance = 4;         // cells within which creatures close in, and do not come back
+constexpr int kCloseInChance = 50;         // percent a move, for creatures that noticed the player
+constexpr int kWanderChance = 30;
+constexpr int kChestGoldLow = 5;
+constexpr int kChestGoldHigh = 30;
+constexpr int kHungryBelow = 30;
+constexpr int kFoodAfterDeath = 50;
 
-bool isOpenFloor(char tile) { return tile == Tile::Floor || (tile >= '1' && tile <= '9'); }
+bool isOpenFloor(char kind) { return kind == tile::kFloor || (kind >= '1' && kind <= '9'); }
 
 int distance(QPoint a, QPoint b) { return qAbs(a.x() - b.x()) + qAbs(a.y() - b.y()); }
 
-const QPoint directions[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+const QPoint kDirections[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
 
 }  // namespace
 
 void GameSession::buildAreas() {
-    const QList<Area>& areas = World::areas();
+    const QList<Area>& areas = world::areas();
     areas_.resize(areas.size());
-    for (int a = 0; a < areas.size(); ++a) {
-        const QStringList& plan = areas[a].plan;
+    for (int area = 0; area < areas.size(); ++area) {
+        const QStringList& plan = areas[area].plan;
         for (int y = 0; y < plan.size(); ++y) {
             for (int x = 0; x < plan[y].size(); ++x) {
-                const char tile = plan[y][x].toLatin1();
-                if (areas[a].groups.contains(tile)) areas_[a].groups.append({areas[a].groups[tile], {x, y}, {x, y}});
-                else if (tile == Tile::Chest) areas_[a].chests.append({{x, y}});
+                const char kind = plan[y][x].toLatin1();
+                if (areas[area].groups.contains(kind))
+                    areas_[area].groups.append({areas[area].groups[kind], {x, y}, {x, y}});
+                else if (kind == tile::kChest) areas_[area].chests.append({{x, y}});
             }
         }
     }
@@ -44,7 +54,7 @@ GameSession::CreatureGroup* GameSession::groupAt(QPoint cell) {
 }
 
 void GameSession::walk(QPoint direction) {
-    const std::optional<Place> to = World::step(place_, direction);
+    const std::optional<Place> to = world::step(place_, direction);
     if (!to) {
         say(QStringLiteral("You cannot go that way."));
         return;
@@ -61,7 +71,7 @@ void GameSession::walk(QPoint direction) {
     QList<QPoint> changed = {from.cell, place_.cell};
     if (from.area == place_.area) wander(changed);
     if (chestShown_) {
-        Panels::hideChest(out_);
+        panels::hideChest(out_);
         chestShown_ = false;
     }
     if (from.area != place_.area || view_ != View::Map) showMap();
@@ -75,7 +85,7 @@ void GameSession::walk(QPoint direction) {
         return;
     }
     // A creature that walked up to the player attacks.
-    for (const QPoint& d : directions) {
+    for (const QPoint& d : kDirections) {
         CreatureGroup* group = groupAt(place_.cell + d);
         if (group && changed.contains(group->cell)) {
             startFight(int(group - areas_[place_.area].groups.data()));
@@ -86,16 +96,17 @@ void GameSession::walk(QPoint direction) {
 
 void GameSession::passTime() {
     ++you_.moves;
-    if (you_.moves % hungerEvery == 0 && you_.food > 0) --you_.food;
+    if (you_.moves % kHungerEvery == 0 && you_.food > 0) --you_.food;
     if (you_.food == 0) {
         --you_.health;
-        if (you_.moves % 5 == 0) say(QStringLiteral("You are starving! Eat something (U and its number)."));
+        if (you_.moves % kStarvingReminderEvery == 0)
+            say(QStringLiteral("You are starving! Eat something (U and its number)."));
     }
     if (you_.poisonedFor > 0) {
         --you_.poisonedFor;
         --you_.health;
     }
-    if (you_.moves % restEvery == 0 && you_.food > 0 && you_.poisonedFor == 0) {
+    if (you_.moves % kRestEvery == 0 && you_.food > 0 && you_.poisonedFor == 0) {
         you_.heal(1);
         you_.restoreMana(1);
     }
@@ -105,33 +116,33 @@ void GameSession::passTime() {
 void GameSession::wander(QList<QPoint>& changed) {
     for (CreatureGroup& group : areas_[place_.area].groups) {
         if (!group.present || you_.moves < group.calmUntilMove) continue;
-        const bool near = distance(group.cell, place_.cell) <= 4;
-        if (!random_.chance(near ? 50 : 30)) continue;
-        QPoint step = directions[random_.below(4)];
+        const bool near = distance(group.cell, place_.cell) <= kNoticeDistance;
+        if (!random_.chance(near ? kCloseInChance : kWanderChance)) continue;
+        QPoint step = kDirections[random_.below(4)];
         if (near) {  // close enough to notice the player: close in
             const QPoint gap = place_.cell - group.cell;
             step = qAbs(gap.x()) >= qAbs(gap.y()) ? QPoint(gap.x() > 0 ? 1 : -1, 0) : QPoint(0, gap.y() > 0 ? 1 : -1);
         }
         const QPoint to = group.cell + step;
         const bool peaceful = creatureType(group.creatures.first()).trait == CreatureTrait::Peaceful;
-        if (to == place_.cell || peaceful || !isOpenFloor(World::tile({place_.area, to})) || groupAt(to)) continue;
+        if (to == place_.cell || peaceful || !isOpenFloor(world::tileAt({place_.area, to})) || groupAt(to)) continue;
         changed << group.cell << to;
         group.cell = to;
     }
 }
 
 void GameSession::refill() {
-    for (int a = 0; a < int(areas_.size()); ++a) {
-        const bool here = a == place_.area;
-        for (CreatureGroup& group : areas_[a].groups) {
+    for (int area = 0; area < int(areas_.size()); ++area) {
+        const bool here = area == place_.area;
+        for (CreatureGroup& group : areas_[area].groups) {
             if (!group.present && !(fight_ && here) && you_.moves >= group.returnsAtMove &&
-                (!here || distance(group.home, place_.cell) > 4)) {
+                (!here || distance(group.home, place_.cell) > kNoticeDistance)) {
                 group.present = true;
                 group.cell = group.home;
                 if (here && view_ == View::Map) redrawMapCells({group.cell});
             }
         }
-        for (Chest& chest : areas_[a].chests) {
+        for (Chest& chest : areas_[area].chests) {
             if (!chest.closed && you_.moves >= chest.refillsAtMove && !(here && chest.cell == place_.cell))
                 chest.closed = true;
         }
@@ -139,9 +150,9 @@ void GameSession::refill() {
 }
 
 void GameSession::arriveAt(const Place& to) {
-    switch (World::tile(to)) {
-        case Tile::Chest:
-            Panels::showChest(out_);
+    switch (world::tileAt(to)) {
+        case tile::kChest:
+            panels::showChest(out_);
             chestShown_ = true;
             for (Chest& chest : areas_[to.area].chests) {
                 if (chest.cell == to.cell) {
@@ -150,27 +161,27 @@ void GameSession::arriveAt(const Place& to) {
                 }
             }
             break;
-        case Tile::Shrine:
+        case tile::kShrine:
             you_.heal(you_.maxHealth());
             you_.poisonedFor = 0;
             say(QStringLiteral("The shrine's warmth heals you."));
             break;
-        case Tile::Bank: say(QStringLiteral("The bank of Quorlak: bi and a number banks an item.")); break;
+        case tile::kBank: say(QStringLiteral("The bank of Quorlak: bi and a number banks an item.")); break;
         default: break;
     }
 }
 
 void GameSession::openChest(Chest& chest) {
     chest.closed = false;
-    chest.refillsAtMove = you_.moves + chestRefillsAfter;
+    chest.refillsAtMove = you_.moves + kChestRefillsAfter;
     const QList<int>& loot = treasureItems();
     const int item = loot[random_.below(loot.size())];
-    const int gold = random_.between(5, 30);
+    const int gold = random_.between(kChestGoldLow, kChestGoldHigh);
     you_.gold += gold;
     say(QStringLiteral("You open the chest."));
-    if (you_.addItem(item) >= 0) addMessage(Layout::treasureLine(QStringLiteral("a ") + itemType(item).name));
+    if (you_.addItem(item) >= 0) addMessage(treasureLine(QStringLiteral("a ") + itemType(item).name));
     else say(QStringLiteral("Your pack is full; you leave the %1.").arg(itemType(item).name));
-    addMessage(Layout::treasureLine(QStringLiteral("%1 gold coins").arg(gold)));
+    addMessage(treasureLine(QStringLiteral("%1 gold coins").arg(gold)));
 }
 
 MapMarks GameSession::mapMarks() const {
@@ -188,7 +199,7 @@ MapMarks GameSession::mapMarks() const {
 }
 
 void GameSession::redrawMapCells(const QList<QPoint>& cells) {
-    if (view_ == View::Map) MapView::redrawCells(out_, place_.area, cells, mapMarks());
+    if (view_ == View::Map) map_view::redrawCells(out_, place_.area, cells, mapMarks());
 }
 
 void GameSession::showMap() {
@@ -209,9 +220,9 @@ void GameSession::die() {
     ++you_.deaths;
     you_.gold -= lost;
     you_.health = qMax(1, you_.maxHealth() / 2);
-    you_.food = qMax(you_.food, 50);
+    you_.food = qMax(you_.food, kFoodAfterDeath);
     you_.poisonedFor = 0;
-    teleport(World::startPlace());
+    teleport(world::startPlace());
     say(QStringLiteral("You have died, and wake at the shrine. Lost %1 gold.").arg(lost));
 }
 
@@ -220,7 +231,9 @@ QStringList GameSession::conditions() const {
     if (fight_) list << QStringLiteral("Fighting");
     if (you_.poisonedFor > 0) list << QStringLiteral("Poisoned");
     if (you_.food == 0) list << QStringLiteral("Starving");
-    else if (you_.food < 30) list << QStringLiteral("Hungry");
+    else if (you_.food < kHungryBelow) list << QStringLiteral("Hungry");
     if (you_.health < you_.maxHealth() / 4) list << QStringLiteral("Wounded");
     return list;
 }
+
+}  // namespace quorlak::server

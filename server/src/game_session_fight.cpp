@@ -1,15 +1,16 @@
 // Encounters: starting them, the rounds, and how they end.
 
-#include "catalog.h"
-#include "encounter_view.h"
 #include "game_session.h"
-#include "glyphs.h"
-#include "screen_layout.h"
 
 #include <algorithm>
 
+#include "encounter_view.h"
+#include "screen_layout.h"
+
+namespace quorlak::server {
+
 namespace {
-constexpr int accountPause = 40;  // between lines of the account, to be read as they come
+constexpr int kAccountPause = 40;  // between lines of the account, to be read as they come
 }
 
 void GameSession::startFight(int group) {
@@ -18,7 +19,7 @@ void GameSession::startFight(int group) {
     fight_.emplace(creatures.creatures, group);
     account_.reset();
     redrawMapCells({creatures.cell});
-    EncounterView::drawStart(out_, *fight_);
+    encounter_view::drawStart(out_, *fight_);
     markedSlot_ = fight_->isPeaceful() ? 0 : fight_->target;
     drawTopBand();
     drawStatus();
@@ -33,7 +34,7 @@ void GameSession::flee(QPoint direction) {
     }
     addAccount(fight_->isPeaceful() ? QStringLiteral("You walk on.") : QStringLiteral("You get away!"));
     endFight(false);
-    const std::optional<Place> to = World::step(place_, direction);
+    const std::optional<Place> to = world::step(place_, direction);
     if (to && !(to->area == place_.area && groupAt(to->cell))) walk(direction);
 }
 
@@ -47,19 +48,19 @@ void GameSession::attackFoe(int slot) {
 }
 
 void GameSession::addAccount(const QString& line) {
-    account_.add(out_, line.left(Layout::accountWidth));
-    out_.pause(accountPause);
+    account_.add(out_, line.left(layout::kAccountWidth));
+    out_.pause(kAccountPause);
 }
 
 void GameSession::redrawSlot(int slot) {
-    EncounterView::drawSlot(out_, *fight_, slot);
+    encounter_view::drawSlot(out_, *fight_, slot);
     if (slot != markedSlot_) return;
     // Reprinting the line took its highlight away; draw the marker again, or
     // drop it when this foe is out of the fight.
     if (fight_->foes[slot - 1].isFighting()) {
-        EncounterView::drawMarker(out_, slot);
+        encounter_view::drawMarker(out_, slot);
     } else {
-        EncounterView::clearMarker(out_, slot);
+        encounter_view::clearMarker(out_, slot);
         markedSlot_ = 0;
     }
 }
@@ -70,18 +71,18 @@ void GameSession::playOut(const QList<FightEvent>& events) {
         addAccount(event.text);
         switch (event.kind) {
             case Kind::YouHit:
-                EncounterView::flashHit(out_, *fight_, event.slot);
+                encounter_view::flashHit(out_, *fight_, event.slot);
                 redrawSlot(event.slot);
                 break;
             case Kind::FoeDies:
-                EncounterView::showDeath(out_, event.slot);
+                encounter_view::showDeath(out_, event.slot);
                 redrawSlot(event.slot);
                 break;
-            case Kind::FoeHits: EncounterView::flashAttacker(out_, *fight_, event.slot); break;
+            case Kind::FoeHits: encounter_view::flashAttacker(out_, *fight_, event.slot); break;
             case Kind::FoeLeaves:
             case Kind::Theft:
             case Kind::Gift:
-                EncounterView::clearPicture(out_, event.slot);
+                encounter_view::clearPicture(out_, event.slot);
                 redrawSlot(event.slot);
                 break;
             case Kind::LevelUp: say(event.text); break;
@@ -94,10 +95,10 @@ void GameSession::drawMarker() {
     const int wanted = fight_->isOver() || fight_->isPeaceful() ? 0 : fight_->target;
     if (wanted == markedSlot_) return;
     if (markedSlot_ != 0) {
-        EncounterView::clearMarker(out_, markedSlot_);
-        EncounterView::drawSlot(out_, *fight_, markedSlot_);
+        encounter_view::clearMarker(out_, markedSlot_);
+        encounter_view::drawSlot(out_, *fight_, markedSlot_);
     }
-    if (wanted != 0) EncounterView::drawMarker(out_, wanted);
+    if (wanted != 0) encounter_view::drawMarker(out_, wanted);
     markedSlot_ = wanted;
 }
 
@@ -122,20 +123,21 @@ void GameSession::endFight(bool foesBeaten) {
                                          [](const Foe& f) { return f.state == Foe::State::Dead; });
     const bool peaceful = fight_->isPeaceful() || (foesBeaten && nobodyDied);
     if (foesBeaten) {
-        group.returnsAtMove = you_.moves + groupReturnsAfter;
+        group.returnsAtMove = you_.moves + kGroupReturnsAfter;
         if (!peaceful) addAccount(QStringLiteral("All foes are beaten."));
     } else {
         group.present = true;
         group.calmUntilMove = you_.moves + 3;
     }
     if (peaceful) {
-        out_.moveTo(Layout::logPictureX, Layout::logPictureY);
-        out_.drawPicture(Picture::Peace);
+        encounter_view::drawPeace(out_);
     }
-    EncounterView::drawEnd(out_, peaceful);
+    encounter_view::drawEnd(out_, peaceful);
     fight_.reset();
     markedSlot_ = 0;
     redrawMapCells({group.cell});
     drawTopBand();
     drawStatus();
 }
+
+}  // namespace quorlak::server

@@ -1,0 +1,19 @@
+#include "line_pager.h"
+
+#include "screen_layout.h"
+
+namespace quorlak::server {
+
+LinePager::LinePager(int x, QList<int> rowsY, int width) : x_(x), rowsY_(std::move(rowsY)), width_(width) {}
+
+void LinePager::add(RecordWriter& out, const QString& line) {
+    if (next_ == 0) {
+        const int top = rowsY_[0] - layout::kTextTopAbove;
+        const int bottom = rowsY_.last() + layout::kTextBottomBelow;
+        out.clearRect(x_, top, x_ + width_ * layout::kCharWidth - 1, bottom);
+    }
+    out.textAt(x_, rowsY_[next_], line);
+    next_ = (next_ + 1) % rowsY_.size();
+}
+
+}  // namespace quorlak::server
