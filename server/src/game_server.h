@@ -59,8 +59,3 @@ private:
 };
 
 }  // namespace quorlak::server
-
-namespace quorlak {
-// The client's demo embeds the server under this name.
-using server::GameServer;
-}  // namespace quorlak

@@ -11,60 +11,59 @@
 
 #include <array>
 
+#include "wire/screen_layout.h"
+
 namespace quorlak::server::layout {
 
-// --- Read by the client ----------------------------------------------------
+// --- Read by the client: the shared places, in the forms this server draws by ---
 
-constexpr int kDisplayRight = 511;
-constexpr int kCharWidth = 8;
-constexpr int kTextTopAbove = 5;      // a line's cells start this far above its y
-constexpr int kTextBottomBelow = 11;  // and end this far below it
+constexpr int kDisplayRight = screen::kDisplaySize - 1;
+constexpr int kCharWidth = screen::kCellWidth;
+constexpr int kTextTopAbove = screen::kTextRaise;                           // a line's cells start this far above its y
+constexpr int kTextBottomBelow = screen::kCellHeight - screen::kTextRaise;  // and end this far below it
 
-// Top band, y up to 91: a line above y 16 and left of x 170 becomes the window
-// title; lines are coral left of x 170, grey up to x 300, yellow beyond.
-constexpr int kTitleBelowY = 16;
-constexpr int kYellowFromX = 300;
+// Top band: a line above kTitleBelowY and left of the column split becomes the
+// window title; lines are coral left of the split, grey up to kYellowFromX, yellow beyond.
+constexpr int kTitleBelowY = screen::kCaptionBelowY;
+constexpr int kYellowFromX = screen::kTopBandRightX;
 
 // The input field: its arrow at (x, top + 10), the typed text from x + 16.
-constexpr int kInputTextIndent = 16;
+constexpr int kInputTextIndent = screen::kFieldBoxOffsetX;
 
-// Encounter band, y 92..191: lines starting with a digit 1-4 are creature
-// slots; a line from (x0, y0) with both y in 123..145 highlights slot 1 or 2
-// (x0 <= 99) or 3 or 4, upper when y0 <= 135. A cleared rectangle from x 221
-// ends the encounter log.
-constexpr int kBandTop = 92;
-constexpr int kBandBottom = 191;
-constexpr int kEncounterEndX = 221;
+// Encounter band: lines starting with a digit 1-4 are creature slots; a line
+// with both y in the slot band highlights a slot. This server keeps the band's
+// last row free.
+constexpr int kBandTop = screen::kDisplaySize - screen::kEncounterBandTop;
+constexpr int kBandBottom = screen::kDisplaySize - screen::kColumnsTop - 2;
+constexpr int kEncounterEndX = screen::kEncounterEndX;
 
-// Status column, x below 170, y 193..438: the gauge line at y 204, the food
-// line at 219 (yellow below 60), the experience line at 264; text with x
-// above 70 and y 336..400 is red.
-constexpr int kGaugeY = 204;
-constexpr int kFoodY = 219;
-constexpr int kExperienceY = 264;
+// Status column (left of the split): the gauge, food and experience rows.
+constexpr int kGaugeY = screen::kGaugeRow;
+constexpr int kFoodY = screen::kThresholdRow;
+constexpr int kExperienceY = screen::kExperienceRow;
 
-// List column, x from 170, y 193..438. Lines "NN." fill the client's list of
-// six pages of fourteen, a "B" right after one marks it, and so does a small
-// box with y0 above 200. Any other line hides the list so the screen below
-// can be seen.
-constexpr int kListLeft = 170;
-constexpr int kListBottom = 438;
-constexpr int kPageSize = 14;
-constexpr int kPageCount = 6;
+// List column (from the split): lines "NN." fill the client's list of pages,
+// a "B" right after one marks it, and so does a small box low down. Any other
+// line hides the list so the screen below can be seen. The column ends where
+// the player band begins.
+constexpr int kListLeft = screen::kColumnSplitX;
+constexpr int kListBottom = screen::kDisplaySize - screen::kPlayerBandTop - 1;
+constexpr int kPageSize = screen::kListPageLines;
+constexpr int kPageCount = screen::kBulkPages;
 
-// Player band, y 439..452: "Player is ..." lines. Clearing from y 436 brings
+// Player band: "Player is ..." lines. Clearing from the tab-strip row brings
 // the client's tab strip back.
-constexpr int kTabStripTop = 436;
+constexpr int kTabStripTop = screen::kTabStripRow;
 
-// The treasure chest's fixed place; the picture shows only when drawn from a
-// y above 222, and a clear from x 255 erases the place.
-constexpr int kChestLeft = 180;
-constexpr int kChestTop = 40;
-constexpr int kChestRight = 221;
-constexpr int kChestBottom = 69;
-constexpr int kChestClearX = 255;
+// The treasure chest's fixed place; the picture shows only when drawn above
+// the chest's lowest y, and a clear from kChestClearX erases the place.
+constexpr int kChestLeft = screen::kChestLeft;
+constexpr int kChestTop = screen::kChestTop;
+constexpr int kChestRight = screen::kChestRight;
+constexpr int kChestBottom = screen::kChestBottom;
+constexpr int kChestClearX = screen::kChestClearX;
 
-// Message band, y above 452. The client drops each line's first character.
+// Message band, below the player band. The client drops each line's first character.
 
 // --- This server's placements --------------------------------------------
 

@@ -14,12 +14,12 @@
 #include <QRect>
 #include <string_view>
 
+#include "canvas/data_files.h"
 #include "qstring_printer.h"
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
 #include "screen_layout.h"
-#include "session/data_files.h"
 
 namespace quorlak::server::test {
 

@@ -14,7 +14,7 @@ namespace quorlak {
 
 std::optional<ServerAddress> startDemoServer(QObject* parent, QString* error) {
 #ifdef QUORLAK_HAVE_SERVER
-    auto* server = new GameServer(QRandomGenerator::global()->generate(), parent);
+    auto* server = new server::GameServer(QRandomGenerator::global()->generate(), parent);
     QString why;
     if (!server->listen(0, &why)) {
         delete server;
