@@ -98,7 +98,11 @@ int runChildPart(const Options& o) {
         // One measurement alone, for a profiler.
         const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
         const auto r = qb::measurePipeline(stream, o.reps);
-        out = {{"pipeline_mbs", r.coreMBs}, {"bare_draw_mbs", r.bareMBs}, {"ratio", r.ratio}};
+        out = {{"pipeline_mbs", r.coreMBs},
+               {"bare_draw_mbs", r.bareMBs},
+               {"ratio", r.ratio},
+               {"fill_bound_mbs", r.fillBoundMBs},
+               {"fill_bound_ratio", r.fillBoundRatio}};
     } else if (o.part == "session") {
         const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
         const auto r = qb::measureSessionMemory(stream);
@@ -156,6 +160,8 @@ int main(int argc, char* argv[]) {
          fmt("%.2fx", framing.ratio), "<= 3x", framing.ratio <= 3},
         {"pipeline (MB/s) vs bare draw", fmt("%.1f", pipeline.coreMBs), fmt("%.1f", pipeline.bareMBs),
          fmt("%.2fx", pipeline.ratio), "<= 1.25x", pipeline.ratio <= 1.25},
+        {"bare draw (MB/s) vs fill bound", fmt("%.1f", pipeline.bareMBs), fmt("%.1f", pipeline.fillBoundMBs),
+         fmt("%.2fx", pipeline.fillBoundRatio), "<= 2x", pipeline.fillBoundRatio <= 2},
         {"pipeline (records/s)", fmt("%.0f", pipeline.coreRecordsPerS), fmt("%.0f", pipeline.bareRecordsPerS), "", "",
          true},
         {"1-byte chunks vs one chunk (MB/s)", fmt("%.1f", chunking.byteMBs), fmt("%.1f", chunking.wholeMBs),
@@ -182,6 +188,8 @@ int main(int argc, char* argv[]) {
     }
     std::printf("bare draw check: %.0f of 262144 final pixels differ from the client's picture\n",
                 pipeline.differingPixels);
+    std::printf("fill bound: %.0f pixels in %zu runs; %.0f of 262144 final pixels differ from the client's picture\n",
+                pipeline.fillPixels, pipeline.fillRuns, pipeline.fillBoundDifferingPixels);
 
     printJson({
         {"stream_mb", double(stream.size()) / 1e6},
@@ -197,6 +205,11 @@ int main(int argc, char* argv[]) {
         {"bare_draw_records_per_s", pipeline.bareRecordsPerS},
         {"pipeline_ratio", pipeline.ratio},
         {"bare_draw_differing_pixels", pipeline.differingPixels},
+        {"fill_bound_mbs", pipeline.fillBoundMBs},
+        {"fill_bound_ratio", pipeline.fillBoundRatio},
+        {"fill_bound_pixels", pipeline.fillPixels},
+        {"fill_bound_runs", double(pipeline.fillRuns)},
+        {"fill_bound_differing_pixels", pipeline.fillBoundDifferingPixels},
         {"one_chunk_mbs", chunking.wholeMBs},
         {"byte_chunks_mbs", chunking.byteMBs},
         {"byte_chunks_ratio", chunking.ratio},

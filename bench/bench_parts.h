@@ -22,6 +22,12 @@ struct PipelineResult {
     double ratio = 0;            // core time / bare draw time
     double differingPixels = 0;  // between the two final pictures
     size_t records = 0;
+    // The same pixels written with plain stores in the same runs.
+    double fillBoundMBs = 0;
+    double fillBoundRatio = 0;            // bare draw time / fill bound time
+    double fillBoundDifferingPixels = 0;  // its final picture against the client's
+    size_t fillRuns = 0;
+    double fillPixels = 0;
 };
 PipelineResult measurePipeline(const std::string& stream, int reps);
 

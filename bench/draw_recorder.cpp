@@ -92,28 +92,42 @@ void DrawRecorder::setPixel(int x, int y, QRgb color) {
 }
 
 void DrawRecorder::replay(Canvas& canvas) const {
-    const std::string_view arena(arena_);
-    for (const Op& op : ops_) {
-        switch (op.kind) {
-            case Kind::Clear:
-                canvas.backColor = op.back;
-                canvas.clear();
-                break;
-            case Kind::Point: canvas.point(op.a, op.b, op.color); break;
-            case Kind::Line: canvas.line(op.a, op.b, op.c, op.d, op.color); break;
-            case Kind::Box: canvas.box(op.a, op.b, op.c, op.d, op.color); break;
-            case Kind::Fill: canvas.fillBox(op.a, op.b, op.c, op.d, op.color); break;
-            case Kind::Circle: canvas.circle(op.a, op.b, op.c, op.color); break;
-            case Kind::Text:
-                canvas.currentX = op.x;
-                canvas.currentY = op.y;
-                canvas.foreColor = op.fore;
-                canvas.printText(arena.substr(op.text, op.length));
-                break;
-            case Kind::Picture: canvas.drawPicture(*op.picture, op.a, op.b); break;
-            case Kind::ScaledPicture: canvas.drawPicture(*op.picture, op.a, op.b, op.c, op.d); break;
-            case Kind::Pixel: canvas.setPixel(op.a, op.b, op.color); break;
-        }
+    for (size_t call = 0; call < ops_.size(); ++call) replayCall(canvas, call);
+}
+
+std::optional<QRgb> DrawRecorder::callColor(size_t call) const {
+    const Op& op = ops_[call];
+    switch (op.kind) {
+        case Kind::Clear: return op.back;
+        case Kind::Text: return op.fore;
+        case Kind::Picture:
+        case Kind::ScaledPicture: return std::nullopt;
+        default: return op.color;
+    }
+}
+
+void DrawRecorder::replayCall(Canvas& canvas, size_t call, std::optional<QRgb> color) const {
+    const Op& op = ops_[call];
+    const QRgb c = color.value_or(op.color);
+    switch (op.kind) {
+        case Kind::Clear:
+            canvas.backColor = color.value_or(op.back);
+            canvas.clear();
+            break;
+        case Kind::Point: canvas.point(op.a, op.b, c); break;
+        case Kind::Line: canvas.line(op.a, op.b, op.c, op.d, c); break;
+        case Kind::Box: canvas.box(op.a, op.b, op.c, op.d, c); break;
+        case Kind::Fill: canvas.fillBox(op.a, op.b, op.c, op.d, c); break;
+        case Kind::Circle: canvas.circle(op.a, op.b, op.c, c); break;
+        case Kind::Text:
+            canvas.currentX = op.x;
+            canvas.currentY = op.y;
+            canvas.foreColor = color.value_or(op.fore);
+            canvas.printText(std::string_view(arena_).substr(op.text, op.length));
+            break;
+        case Kind::Picture: canvas.drawPicture(*op.picture, op.a, op.b); break;
+        case Kind::ScaledPicture: canvas.drawPicture(*op.picture, op.a, op.b, op.c, op.d); break;
+        case Kind::Pixel: canvas.setPixel(op.a, op.b, c); break;
     }
 }
 

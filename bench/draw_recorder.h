@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QRgb>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,11 @@ public:
     // must still exist.
     void replay(Canvas& canvas) const;
     size_t calls() const { return ops_.size(); }
+    // Makes one call again; `color` stands in for the colour it draws in
+    // (not for a picture's own).
+    void replayCall(Canvas& canvas, size_t call, std::optional<QRgb> color = std::nullopt) const;
+    // The colour the call draws in; none for a picture.
+    std::optional<QRgb> callColor(size_t call) const;
 
 private:
     enum class Kind : uint8_t { Clear, Point, Line, Box, Fill, Circle, Text, Picture, ScaledPicture, Pixel };

@@ -9,6 +9,7 @@
 #include "commands/record_commands.h"
 #include "core/client_core.h"
 #include "draw_recorder.h"
+#include "fill_bound.h"
 #include "panels/side_panels.h"
 #include "wire/framer.h"
 
@@ -86,6 +87,13 @@ double timeFeeding(const std::string& stream, size_t chunk, QImage* picture = nu
     return seconds;
 }
 
+size_t differingPixels(const QImage& a, const QImage& b) {
+    size_t differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
+    return differing;
+}
+
 }  // namespace
 
 FramingResult measureFraming(const std::string& stream, int reps) {
@@ -129,22 +137,32 @@ PipelineResult measurePipeline(const std::string& stream, int reps) {
     framer.feed(stream, drawing);
     result.records = drawing.records;
 
-    std::vector<double> core, bare;
+    const FillBound fill(drawing.recorder);
+    result.fillRuns = fill.runs();
+    result.fillPixels = double(fill.pixels());
+
+    std::vector<double> core, bare, bound;
     QImage corePicture, barePicture;
+    QImage boundPicture(FillBound::kSize, FillBound::kSize, QImage::Format_RGB32);
     for (int i = 0; i < reps; ++i) {
         core.push_back(timeFeeding(stream, 0, &corePicture));
 
         Canvas canvas;
         canvas.setFont(assets().font);
-        const double start = cpuSeconds();
+        double start = cpuSeconds();
         drawing.recorder.replay(canvas);
         bare.push_back(cpuSeconds() - start);
         barePicture = canvas.image();
+
+        // Where a new canvas starts: all black.
+        boundPicture.fill(kBlack);
+        QRgb* pixels = reinterpret_cast<QRgb*>(boundPicture.bits());
+        start = cpuSeconds();
+        fill.run(pixels);
+        bound.push_back(cpuSeconds() - start);
     }
-    size_t differing = 0;
-    for (int y = 0; y < corePicture.height(); ++y)
-        for (int x = 0; x < corePicture.width(); ++x) differing += corePicture.pixel(x, y) != barePicture.pixel(x, y);
-    result.differingPixels = double(differing);
+    result.differingPixels = double(differingPixels(corePicture, barePicture));
+    result.fillBoundDifferingPixels = double(differingPixels(corePicture, boundPicture));
 
     const double mb = double(stream.size()) / kMB;
     const double records = double(result.records);
@@ -153,6 +171,8 @@ PipelineResult measurePipeline(const std::string& stream, int reps) {
     result.bareMBs = mb / median(bare);
     result.bareRecordsPerS = records / median(bare);
     result.ratio = median(core) / median(bare);
+    result.fillBoundMBs = mb / median(bound);
+    result.fillBoundRatio = median(bare) / median(bound);
     return result;
 }
 

@@ -111,6 +111,8 @@ double valNumber(std::string_view text) {
 }
 
 double roundHalfEven(double value) {
+    // Whole numbers, nearly every value there is, are rounded already.
+    if (std::fabs(value) < 2147483648.0 && static_cast<double>(static_cast<int32_t>(value)) == value) return value;
     if (!std::isfinite(value)) return value;
     return std::nearbyint(value);  // default rounding mode is to nearest, ties to even
 }

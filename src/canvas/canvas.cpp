@@ -33,6 +33,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 #include "base/cp1252.h"
@@ -74,39 +75,54 @@ int toCanvas(double v) {
     return static_cast<int>(roundHalfEven(std::clamp(v, -kLimit, kLimit)));
 }
 
-Canvas::Canvas() : image_(kSize, kSize, QImage::Format_RGB32) { image_.fill(backColor); }
+Canvas::Canvas() : image_(kSize, kSize, QImage::Format_RGB32) {
+    // Rows lie back to back: pixel (x, y) is pixels()[y * kSize + x].
+    Q_ASSERT(image_.bytesPerLine() == kSize * int(sizeof(QRgb)));
+    image_.fill(backColor);
+}
 
 void Canvas::setFont(const QFont& font) {
+    if (glyphHeight_ != 0 && font == font_) return;
     font_ = font;
     glyphs_ = {};
     glyphHeight_ = 0;
 }
 
-// --- pixel writes -------------------------------------------------------------
-
-void Canvas::plot(int64_t x, int64_t y, QRgb color) {
-    if (x < 0 || y < 0 || x > kLast || y > kLast) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(int(y)))[x] = opaque(color);
+void Canvas::reset() {
+    currentX = currentY = 0;
+    foreColor = kOrange;
+    backColor = kBlack;
+    image_.fill(backColor);
+    damage_ = QRect();
 }
 
-void Canvas::hspan(int64_t x0, int64_t x1, int64_t y, QRgb color) {
+// --- pixel writes -------------------------------------------------------------
+
+QRgb* Canvas::pixels() { return reinterpret_cast<QRgb*>(image_.bits()); }
+
+void Canvas::plot(QRgb* pixels, int64_t x, int64_t y, QRgb color) {
+    if (x < 0 || y < 0 || x > kLast || y > kLast) return;
+    pixels[y * kSize + x] = opaque(color);
+}
+
+void Canvas::hspan(QRgb* pixels, int64_t x0, int64_t x1, int64_t y, QRgb color) {
     if (y < 0 || y > kLast) return;
     x0 = std::max<int64_t>(x0, 0);
     x1 = std::min(x1, kLast);
     if (x0 > x1) return;
-    QRgb* row = reinterpret_cast<QRgb*>(image_.scanLine(int(y)));
+    QRgb* row = pixels + y * kSize;
     std::fill(row + x0, row + x1 + 1, opaque(color));
 }
 
-void Canvas::vspan(int64_t x, int64_t y0, int64_t y1, QRgb color) {
+void Canvas::vspan(QRgb* pixels, int64_t x, int64_t y0, int64_t y1, QRgb color) {
     if (x < 0 || x > kLast) return;
     y0 = std::max<int64_t>(y0, 0);
     y1 = std::min(y1, kLast);
-    for (int64_t y = y0; y <= y1; ++y) reinterpret_cast<QRgb*>(image_.scanLine(int(y)))[x] = opaque(color);
+    for (int64_t y = y0; y <= y1; ++y) pixels[y * kSize + x] = opaque(color);
 }
 
 void Canvas::setPixel(int x, int y, QRgb color) {
-    plot(x, y, color);
+    plot(pixels(), x, y, color);
     damage(visiblePart(x, y, x, y));
 }
 
@@ -128,8 +144,9 @@ void Canvas::line(int x0i, int y0i, int x1i, int y1i, QRgb color) {
     const int64_t x0 = clampCoord(x0i), y0 = clampCoord(y0i), x1 = clampCoord(x1i), y1 = clampCoord(y1i);
     const int64_t dx = x1 - x0, dy = y1 - y0;
     const int64_t n = std::max(std::abs(dx), std::abs(dy));
+    QRgb* const px = pixels();
     if (n == 0) {
-        plot(x0, y0, color);
+        plot(px, x0, y0, color);
     } else {
         const bool xMajor = std::abs(dx) >= std::abs(dy);
         const int64_t m0 = xMajor ? x0 : y0;
@@ -145,8 +162,8 @@ void Canvas::line(int x0i, int y0i, int x1i, int y1i, QRgb color) {
         for (int64_t i = lo; i <= hi; ++i) {
             const int64_t m = m0 + sm * i;
             const int64_t q = q0 + sq * ((2 * i * minor + n) / (2 * n));
-            if (xMajor) plot(m, q, color);
-            else plot(q, m, color);
+            if (xMajor) plot(px, m, q, color);
+            else plot(px, q, m, color);
         }
     }
     damage(visiblePart(std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)));
@@ -157,10 +174,11 @@ void Canvas::line(int x0i, int y0i, int x1i, int y1i, QRgb color) {
 void Canvas::box(int x0i, int y0i, int x1i, int y1i, QRgb color) {
     const int64_t left = clampCoord(std::min(x0i, x1i)), right = clampCoord(std::max(x0i, x1i));
     const int64_t top = clampCoord(std::min(y0i, y1i)), bottom = clampCoord(std::max(y0i, y1i));
-    hspan(left, right, top, color);
-    hspan(left, right, bottom, color);
-    vspan(left, top, bottom, color);
-    vspan(right, top, bottom, color);
+    QRgb* const px = pixels();
+    hspan(px, left, right, top, color);
+    hspan(px, left, right, bottom, color);
+    vspan(px, left, top, bottom, color);
+    vspan(px, right, top, bottom, color);
     damage(visiblePart(left, top, right, bottom));
     currentX = float(x1i);
     currentY = float(y1i);
@@ -168,7 +186,10 @@ void Canvas::box(int x0i, int y0i, int x1i, int y1i, QRgb color) {
 
 void Canvas::fillBox(int x0i, int y0i, int x1i, int y1i, QRgb color) {
     const QRect area = visiblePart(std::min(x0i, x1i), std::min(y0i, y1i), std::max(x0i, x1i), std::max(y0i, y1i));
-    for (int y = area.top(); y <= area.bottom(); ++y) hspan(area.left(), area.right(), y, color);
+    if (!area.isEmpty()) {
+        QRgb* const px = pixels();
+        for (int y = area.top(); y <= area.bottom(); ++y) hspan(px, area.left(), area.right(), y, color);
+    }
     damage(area);
     currentX = float(x1i);
     currentY = float(y1i);
@@ -186,16 +207,17 @@ void Canvas::circle(int cxi, int cyi, int ri, QRgb color) {
     const int64_t fy = std::max(std::abs(cy), std::abs(cy - kLast));
     if (r > 2 && fx * fx + fy * fy < (r - 2) * (r - 2)) return;
 
+    QRgb* const px = pixels();
     int64_t x = r, y = 0, err = 1 - r;
     while (x >= y) {
-        plot(cx + x, cy + y, color);
-        plot(cx - x, cy + y, color);
-        plot(cx + x, cy - y, color);
-        plot(cx - x, cy - y, color);
-        plot(cx + y, cy + x, color);
-        plot(cx - y, cy + x, color);
-        plot(cx + y, cy - x, color);
-        plot(cx - y, cy - x, color);
+        plot(px, cx + x, cy + y, color);
+        plot(px, cx - x, cy + y, color);
+        plot(px, cx + x, cy - y, color);
+        plot(px, cx - x, cy - y, color);
+        plot(px, cx + y, cy + x, color);
+        plot(px, cx - y, cy + x, color);
+        plot(px, cx + y, cy - x, color);
+        plot(px, cx - y, cy - x, color);
         ++y;
         if (err < 0) {
             err += 2 * y + 1;
@@ -218,22 +240,54 @@ const Canvas::Glyph& Canvas::glyph(unsigned char byte) {
 
     // Rendered once in a roomy cell; a glyph that overhangs its 8 units keeps its overhang.
     const QFontMetrics metrics(font_);
-    constexpr int kPad = kCellWidth;
-    QImage cell(3 * kCellWidth, metrics.height() + 2 * kPad, QImage::Format_ARGB32);
+    constexpr int kCellSpan = 3 * kCellWidth;
+    static_assert(kCellSpan <= 32, "a row of the cell fits one mask");
+    QImage cell(kCellSpan, metrics.height() + 2 * kGlyphPad, QImage::Format_ARGB32);
     cell.fill(Qt::transparent);
     {
         QPainter p(&cell);
         p.setRenderHint(QPainter::TextAntialiasing, false);
         p.setFont(font_);
         p.setPen(Qt::white);
-        p.drawText(QPoint(kPad, kPad + metrics.ascent()), QString(ch));
+        p.drawText(QPoint(kGlyphPad, kGlyphPad + metrics.ascent()), QString(ch));
     }
     for (int y = 0; y < cell.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(cell.constScanLine(y));
+        uint32_t mask = 0;
         for (int x = 0; x < cell.width(); ++x)
-            if (qAlpha(row[x]) >= 128) g.lit.emplace_back(x - kPad, y - kPad);
+            if (qAlpha(row[x]) >= 128) mask |= uint32_t{1} << x;
+        if (mask == 0 && g.rows.empty()) continue;  // blank rows above the glyph
+        if (g.rows.empty()) g.top = y - kGlyphPad;
+        g.rows.push_back(mask);
     }
+    while (!g.rows.empty() && g.rows.back() == 0) g.rows.pop_back();
     return g;
+}
+
+// Sets the glyph's pixels whose cell's left edge is at x and top at y, in
+// runs of lit columns.
+void Canvas::drawGlyph(QRgb* pixels, const Glyph& glyph, int64_t x, int64_t y, QRgb color) {
+    const int64_t left = x - kGlyphPad;
+    // The columns on the image, as a mask over the glyph's columns.
+    uint32_t visible = ~uint32_t{0};
+    if (left < 0) visible = left <= -32 ? 0 : visible << -left;
+    if (left + 31 > kLast) visible &= kLast - left < 0 ? 0 : ~uint32_t{0} >> (31 - (kLast - left));
+    const QRgb c = opaque(color);
+    int64_t row = y + glyph.top;
+    for (const uint32_t bits : glyph.rows) {
+        uint32_t lit = bits & visible;
+        if (row >= 0 && row <= kLast) {
+            const int64_t lineStart = row * kSize + left;  // may lie left of the row; lit bits never do
+            while (lit) {
+                const int start = std::countr_zero(lit);
+                const int length = std::countr_one(lit >> start);
+                QRgb* const run = pixels + (lineStart + start);
+                std::fill(run, run + length, c);
+                lit &= lit + (lit & -lit);  // the lowest run of lit columns is done
+            }
+        }
+        ++row;
+    }
 }
 
 void Canvas::printText(std::string_view text) {
@@ -245,7 +299,7 @@ void Canvas::printText(std::string_view text) {
     if (glyphHeight_ == 0) glyphHeight_ = QFontMetrics(font_).height();
     const int64_t x = nearest(startX);
     const int64_t y = nearest(currentY);
-    constexpr int64_t kPad = kCellWidth;
+    constexpr int64_t kPad = kGlyphPad;
     if (y - kPad > kLast || y + glyphHeight_ + kPad < 0) return;
 
     // Only the characters whose cells (with a cell of overhang) touch the image
@@ -254,12 +308,9 @@ void Canvas::printText(std::string_view text) {
     const int64_t first = std::max<int64_t>(0, -x / kCellWidth - 1);
     const int64_t last = std::min<int64_t>(count - 1, (kLast - x) / kCellWidth + 1);
     if (first > last) return;
-    const QRgb color = foreColor;
-    for (int64_t i = first; i <= last; ++i) {
-        const int64_t cellX = x + i * kCellWidth;
-        const Glyph& g = glyph(static_cast<unsigned char>(text[size_t(i)]));
-        for (const QPoint& p : g.lit) plot(cellX + p.x(), y + p.y(), color);
-    }
+    QRgb* const px = pixels();
+    for (int64_t i = first; i <= last; ++i)
+        drawGlyph(px, glyph(static_cast<unsigned char>(text[size_t(i)])), x + i * kCellWidth, y, foreColor);
     damage(visiblePart(x + first * kCellWidth - kPad, y - kPad, x + (last + 1) * kCellWidth + kPad,
                        y + glyphHeight_ + kPad));
 }

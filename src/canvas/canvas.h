@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QImage>
-#include <QPoint>
 #include <QRect>
 #include <QRgb>
 #include <array>
@@ -25,7 +24,11 @@ public:
     Canvas();
 
     const QImage& image() const { return image_; }
+    // The same font again keeps the glyphs already drawn.
     void setFont(const QFont& font);
+    // Back to a new canvas's picture, point and colours, keeping the font,
+    // the glyphs and the picture's buffer (a driver that runs many sessions).
+    void reset();
     const QFont& font() const { return font_; }
 
     // Primitives: pen width 1, no anti-aliasing. Each moves the current point
@@ -50,16 +53,24 @@ public:
     QRect takeDamage();
 
 private:
-    // The lit pixels of one character, relative to its cell's top-left corner.
+    // The lit pixels of one character as row masks: bit i of a row stands for
+    // the column i - kGlyphPad from the cell's left edge, row r for the line
+    // top + r from the cell's top (both may reach outside the cell).
+    static constexpr int kGlyphPad = kCellWidth;
     struct Glyph {
         bool ready = false;
-        std::vector<QPoint> lit;
+        int top = 0;
+        std::vector<uint32_t> rows;
     };
 
+    // The picture's pixels, row after row. Taken once per primitive: it makes
+    // the picture the canvas's own again if a copy of it was handed out.
+    QRgb* pixels();
     void damage(const QRect& r);
-    void plot(int64_t x, int64_t y, QRgb color);
-    void hspan(int64_t x0, int64_t x1, int64_t y, QRgb color);
-    void vspan(int64_t x, int64_t y0, int64_t y1, QRgb color);
+    static void plot(QRgb* pixels, int64_t x, int64_t y, QRgb color);
+    static void hspan(QRgb* pixels, int64_t x0, int64_t x1, int64_t y, QRgb color);
+    static void vspan(QRgb* pixels, int64_t x, int64_t y0, int64_t y1, QRgb color);
+    void drawGlyph(QRgb* pixels, const Glyph& glyph, int64_t x, int64_t y, QRgb color);
     const Glyph& glyph(unsigned char byte);
 
     QImage image_;
