@@ -18,14 +18,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t cut = 1 + data[0] % 7;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data + 1), qsizetype(size - 1));
 
+    // Kept from input to input, so that an input costs only its parsing.
+    static std::vector<KeyEvent> once, cutUp;
+    once.clear();
+    cutUp.clear();
+
     KeyItemParser whole;
-    const std::vector<KeyEvent> once = whole.feed(bytes);
+    whole.feed(bytes, [](const KeyEvent& e) { once.push_back(e); });
 
     KeyItemParser pieces;
-    std::vector<KeyEvent> cutUp;
     for (qsizetype pos = 0; pos < bytes.size(); pos += qsizetype(cut))
         pieces.feed(bytes.sliced(pos, std::min<qsizetype>(qsizetype(cut), bytes.size() - pos)),
-                    [&](const KeyEvent& e) { cutUp.push_back(e); });
+                    [](const KeyEvent& e) { cutUp.push_back(e); });
     if (cutUp != once) __builtin_trap();
 
     size_t zeros = 0;

@@ -1,42 +1,100 @@
-// Feeds arbitrary server data through the whole client core, cut into
-// chunks and interleaved with the clock moving on, as a hostile server could.
+// Feeds arbitrary server data through the whole client core, as a hostile
+// server could send it: cut into chunks of lengths the input's first bytes
+// choose, run in turns of a few records when the input asks for it, with the
+// clock moving on where the data holds the byte 0xFE.
+//
+// What must hold for every input: the client's own bounds; run in turns, the
+// data gives exactly what it gives with each chunk run at once; and a core
+// reused from earlier inputs gives what a new one gives (checked every
+// kFreshCheckEvery inputs).
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string_view>
 
-#include "canvas/data_files.h"
-#include "core/client_core.h"
+#include "core_rig.h"
 #include "fuzz_app.h"
-#include "replay/replay_host.h"
-#include "replay/virtual_clock.h"
+
+namespace {
+
+using quorlak::ClientCore;
+using quorlak::fuzz::CoreRig;
+using quorlak::fuzz::RecordCountBudget;
+
+constexpr size_t kCutBytes = 4;  // chunk lengths, used in turn; 0 takes the rest at once
+// Then one byte for the turns: up to kWholeChunks each chunk runs at once,
+// above it a turn runs (byte - kWholeChunks) records.
+constexpr size_t kLeadBytes = kCutBytes + 1;
+constexpr int kWholeChunks = 127;
+constexpr char kClockByte = '\xfe';
+constexpr double kClockStepMs = 40000;
+constexpr double kFinalStepMs = 100000;
+constexpr uint64_t kFreshCheckEvery = 512;
+
+struct Input {
+    unsigned char cuts[kCutBytes];
+    int recordsPerTurn;  // 0: whole chunks
+    std::string_view stream;
+};
+
+// Runs every record the core has left for later turns, one turn after
+// another as the window does.
+void settle(ClientCore& core) {
+    while (core.recordsWaiting()) core.runWaitingRecords();
+}
+
+void letClockRun(CoreRig& rig, double ms) {
+    ClientCore& core = rig.core();
+    rig.clock().setNow(rig.clock().nowMs() + ms);
+    core.poll();
+    settle(core);
+    // The timers that waited for a pause's records, as the window's next wake-up runs them.
+    core.poll();
+}
+
+void play(CoreRig& rig, const Input& in, int recordsPerTurn) {
+    RecordCountBudget budget(recordsPerTurn);
+    ClientCore& core = rig.restart(recordsPerTurn ? &budget : nullptr);
+    std::string_view rest = in.stream;
+    for (size_t n = 0; !rest.empty(); ++n) {
+        const size_t cut = in.cuts[n % kCutBytes];
+        const std::string_view piece = cut == 0 ? rest : rest.substr(0, cut);
+        rest.remove_prefix(piece.size());
+        core.receive(piece);
+        settle(core);
+        if (piece.find(kClockByte) != std::string_view::npos) letClockRun(rig, kClockStepMs);
+    }
+    letClockRun(rig, kFinalStepMs);
+    core.setTurnBudget(nullptr);
+
+    // Whatever came in, the client's own bounds hold.
+    if (core.unfinishedRecord().size() > quorlak::StreamFramer::kMaxTail) __builtin_trap();
+    if (core.messages().rows.size() > quorlak::MessageGridModel::kMaxRows) __builtin_trap();
+    if (core.log().text.size() > quorlak::LogModel::kMaxBytes) __builtin_trap();
+    if (!std::isfinite(core.canvas().currentX) || !std::isfinite(core.canvas().currentY)) __builtin_trap();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     quorlak::fuzz::app("stream-fuzz");
-    static const quorlak::Pictures pictures = quorlak::loadPictures();
-    static const QFont font = quorlak::loadTerminalFont();
+    if (size < kLeadBytes) return 0;
+    Input in{};
+    for (size_t i = 0; i < kCutBytes; ++i) in.cuts[i] = data[i];
+    in.recordsPerTurn = data[kCutBytes] > kWholeChunks ? data[kCutBytes] - kWholeChunks : 0;
+    in.stream = std::string_view(reinterpret_cast<const char*>(data + kLeadBytes), size - kLeadBytes);
 
-    quorlak::ReplayHost host;
-    quorlak::VirtualClock clock;
-    auto core = std::make_unique<quorlak::ClientCore>(host, clock);
-    core->load(pictures, font);
-    core->setConnected(true);
-    core->resize(quorlak::screen::kDisplaySize, quorlak::screen::kDisplaySize);
-
-    // The first byte picks the chunk size; bytes 0xFE in the data also let the clock run.
-    if (size == 0) return 0;
-    const size_t chunk = 1 + data[0] % 64;
-    std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    while (!rest.empty()) {
-        const std::string_view piece = rest.substr(0, chunk);
-        rest.remove_prefix(piece.size());
-        core->receive(piece);
-        if (piece.find('\xfe') != std::string_view::npos) {
-            clock.setNow(clock.nowMs() + 40000);
-            core->poll();
-        }
+    static CoreRig atOnce, inTurns;
+    static uint64_t inputs = 0;
+    play(atOnce, in, 0);
+    if (in.recordsPerTurn != 0) {
+        play(inTurns, in, in.recordsPerTurn);
+        if (!inTurns.showsTheSameAs(atOnce)) __builtin_trap();
     }
-    clock.setNow(clock.nowMs() + 100000);
-    core->poll();
+    if (++inputs % kFreshCheckEvery == 0) {
+        CoreRig fresh;
+        play(fresh, in, 0);
+        if (!fresh.showsTheSameAs(atOnce)) __builtin_trap();
+    }
     return 0;
 }

@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "base/cp1252.h"
 #include "base/val_rule.h"
@@ -82,9 +83,9 @@ Canvas::Canvas() : image_(kSize, kSize, QImage::Format_RGB32) {
 }
 
 void Canvas::setFont(const QFont& font) {
-    if (glyphHeight_ != 0 && font == font_) return;
+    if (font == font_) return;
     font_ = font;
-    glyphs_ = {};
+    glyphs_.assign(glyphs_.size(), Glyph{});
     glyphHeight_ = 0;
 }
 
@@ -92,8 +93,15 @@ void Canvas::reset() {
     currentX = currentY = 0;
     foreColor = kOrange;
     backColor = kBlack;
-    image_.fill(backColor);
-    damage_ = QRect();
+    // Only what was drawn on needs clearing.
+    const QRect drawn = drawn_.rect();
+    if (drawn == image_.rect()) {
+        image_.fill(backColor);
+    } else if (!drawn.isEmpty()) {
+        fillArea(pixels(), drawn, backColor);
+    }
+    damage_ = {};
+    drawn_ = {};
 }
 
 // --- pixel writes -------------------------------------------------------------
@@ -119,6 +127,15 @@ void Canvas::vspan(QRgb* pixels, int64_t x, int64_t y0, int64_t y1, QRgb color) 
     y0 = std::max<int64_t>(y0, 0);
     y1 = std::min(y1, kLast);
     for (int64_t y = y0; y <= y1; ++y) pixels[y * kSize + x] = opaque(color);
+}
+
+void Canvas::fillArea(QRgb* pixels, const QRect& area, QRgb color) {
+    QRgb* const first = pixels + area.top() * kSize + area.left();
+    const size_t width = size_t(area.width());
+    std::fill_n(first, width, opaque(color));
+    // The other rows are copies of the first: a copy runs at the speed of memory.
+    for (int y = area.top() + 1; y <= area.bottom(); ++y)
+        std::memcpy(pixels + y * kSize + area.left(), first, width * sizeof(QRgb));
 }
 
 void Canvas::setPixel(int x, int y, QRgb color) {
@@ -186,10 +203,7 @@ void Canvas::box(int x0i, int y0i, int x1i, int y1i, QRgb color) {
 
 void Canvas::fillBox(int x0i, int y0i, int x1i, int y1i, QRgb color) {
     const QRect area = visiblePart(std::min(x0i, x1i), std::min(y0i, y1i), std::max(x0i, x1i), std::max(y0i, y1i));
-    if (!area.isEmpty()) {
-        QRgb* const px = pixels();
-        for (int y = area.top(); y <= area.bottom(); ++y) hspan(px, area.left(), area.right(), y, color);
-    }
+    if (!area.isEmpty()) fillArea(pixels(), area, color);
     damage(area);
     currentX = float(x1i);
     currentY = float(y1i);
@@ -337,13 +351,15 @@ void Canvas::drawPicture(const QImage& picture, int x, int y) {
 // --- damage ---------------------------------------------------------------------
 
 QRect Canvas::takeDamage() {
-    const QRect r = damage_;
-    damage_ = QRect();
+    const QRect r = damage_.rect();
+    damage_ = {};
     return r;
 }
 
 void Canvas::damage(const QRect& r) {
-    if (!r.isEmpty()) damage_ = damage_.united(r);
+    if (r.isEmpty()) return;
+    damage_.add(r);
+    drawn_.add(r);
 }
 
 }  // namespace quorlak

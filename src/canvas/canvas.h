@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <QRgb>
-#include <array>
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -51,6 +51,8 @@ public:
 
     // Area changed since the last call; the window repaints only that.
     QRect takeDamage();
+    // Area drawn on since the canvas was made or reset.
+    QRect drawnArea() const { return drawn_.rect(); }
 
 private:
     // The lit pixels of one character as row masks: bit i of a row stands for
@@ -70,14 +72,29 @@ private:
     static void plot(QRgb* pixels, int64_t x, int64_t y, QRgb color);
     static void hspan(QRgb* pixels, int64_t x0, int64_t x1, int64_t y, QRgb color);
     static void vspan(QRgb* pixels, int64_t x, int64_t y0, int64_t y1, QRgb color);
+    // Every pixel of `area`, which lies on the image.
+    static void fillArea(QRgb* pixels, const QRect& area, QRgb color);
     void drawGlyph(QRgb* pixels, const Glyph& glyph, int64_t x, int64_t y, QRgb color);
     const Glyph& glyph(unsigned char byte);
 
     QImage image_;
     QFont font_;
-    QRect damage_;
-    std::array<Glyph, 256> glyphs_{};
-    int glyphHeight_ = 0;  // 0 until measured with the current font
+    // A bounding box of pixels, grown by each primitive; kept as plain
+    // numbers since every primitive adds to two of them.
+    struct Bounds {
+        int left = kSize, top = kSize, right = -1, bottom = -1;
+        void add(const QRect& r) {
+            left = std::min(left, r.left());
+            top = std::min(top, r.top());
+            right = std::max(right, r.right());
+            bottom = std::max(bottom, r.bottom());
+        }
+        QRect rect() const { return left > right ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)); }
+    };
+    Bounds damage_;
+    Bounds drawn_;
+    std::vector<Glyph> glyphs_ = std::vector<Glyph>(256);  // by byte; moves with the canvas cheaply
+    int glyphHeight_ = 0;                                  // 0 until measured with the current font
 };
 
 }  // namespace quorlak

@@ -6,9 +6,12 @@
 
 namespace quorlak {
 
-ClientCore::ClientCore(CoreHost& host, const Clock& clock)
+ClientCore::ClientCore(CoreHost& host, const Clock& clock) : ClientCore(host, clock, Canvas()) {}
+
+ClientCore::ClientCore(CoreHost& host, const Clock& clock, Canvas&& reused)
     : host_(host),
       clock_(clock),
+      canvas_(std::move(reused)),
       sender_(clock_, entry_.box(), [this](std::string_view bytes) { write(bytes); }),
       panels_(
           canvas_, [this](int toprow) { setItemsTopRow(toprow); }, [this] { host_.beep(); }),
@@ -18,6 +21,7 @@ ClientCore::ClientCore(CoreHost& host, const Clock& clock)
                  [this](int16_t vk, uint16_t heldMask) { broadcastKey(vk, heldMask); }}),
       actions_({sender_, panels_, entry_.box(), [this] { host_.showItemMenu(); }}),
       handler_(*this) {
+    canvas_.reset();
     // The keep-alive timer runs from the window's creation.
     timerDue_ = clock_.nowMs() + kKeepAliveMs;
 }
@@ -72,7 +76,8 @@ void ClientCore::broadcastKey(int16_t vk, uint16_t heldMask) {
 }
 
 void ClientCore::receive(std::string_view chunk) {
-    if (!holding() && held_.empty()) {
+    if (!streamBusy()) {
+        beginTurn();
         deliver(chunk);
         return;
     }
@@ -82,7 +87,20 @@ void ClientCore::receive(std::string_view chunk) {
 void ClientCore::receiveStream(std::shared_ptr<const std::string> bytes, size_t chunk) {
     if (!bytes || bytes->empty()) return;
     held_.emplace_back(HeldBytes{std::move(bytes), 0, chunk});
+    beginTurn();
     drainHeld();
+}
+
+void ClientCore::runWaitingRecords() {
+    if (holding()) return;
+    beginTurn();
+    framer_.resume(handler_);
+    drainHeld();
+    if (!streamBusy()) afterPause_ = false;
+}
+
+void ClientCore::beginTurn() {
+    if (budget_) budget_->begin();
 }
 
 void ClientCore::deliver(std::string_view chunk) {
@@ -186,6 +204,7 @@ void ClientCore::restartStream() {
     framer_.restart();
     pauseUntil_.reset();
     std::erase_if(held_, [](const HeldEvent& event) { return std::holds_alternative<HeldBytes>(event); });
+    beginTurn();
     drainHeld();
 }
 
@@ -203,21 +222,25 @@ void ClientCore::closeLog() { panels_.closeLog(); }
 void ClientCore::StreamHandler::beginChunk() { core_.commands_.beginChunk(); }
 
 Flow ClientCore::StreamHandler::handle(const Record& record) {
-    if (record.code != RecordCode::pz) {
+    if (record.code == RecordCode::pz) {
+        // A number outside 16 bits is no pause the game can mean: ignore it.
+        const auto ms = toInt16(valNumber(record.arg));
+        if (ms && core_.keyboard_.modes().delay && *ms >= 0) {
+            core_.pauseUntil_ = core_.clock_.nowMs() + *ms;
+            return Flow::Hold;
+        }
+    } else {
         core_.commands_.run(record);
-        return Flow::Continue;
     }
-    // A number outside 16 bits is no pause the game can mean: ignore it.
-    const auto ms = toInt16(valNumber(record.arg));
-    if (!ms || !core_.keyboard_.modes().delay || *ms < 0) return Flow::Continue;
-    core_.pauseUntil_ = core_.clock_.nowMs() + *ms;
-    return Flow::Hold;
+    // The turn is over: the rest waits, and the framer keeps it as a pause's.
+    return core_.budget_ && core_.budget_->spent() ? Flow::Hold : Flow::Continue;
 }
 
 void ClientCore::endPauseIfDue(double now) {
     // The pause lasts until strictly more than its milliseconds have passed.
     if (!pauseUntil_ || now <= *pauseUntil_) return;
     pauseUntil_.reset();
+    afterPause_ = true;
     framer_.resume(handler_);
     drainHeld();
 }
@@ -225,7 +248,9 @@ void ClientCore::endPauseIfDue(double now) {
 void ClientCore::drainHeld() {
     if (draining_) return;
     draining_ = true;
-    while (!held_.empty() && !holding()) {
+    // A turn that ends on a chunk's last record leaves the framer holding
+    // nothing, which stops here too.
+    while (!held_.empty() && !framer_.holding()) {
         if (auto* bytes = std::get_if<HeldBytes>(&held_.front())) {
             const std::string_view rest = std::string_view(*bytes->bytes).substr(bytes->offset);
             const std::string_view piece = bytes->chunk == 0 ? rest : rest.substr(0, bytes->chunk);
@@ -248,8 +273,12 @@ void ClientCore::drainHeld() {
 
 void ClientCore::poll() {
     const double now = clock_.nowMs();
+    beginTurn();
     endPauseIfDue(now);
     if (holding() || !held_.empty()) return;
+    // What a pause held runs before the timers, also when it takes more than one turn.
+    if (afterPause_ && recordsWaiting()) return;
+    afterPause_ = false;
     if (timerEnabled_ && now >= timerDue_) keepAliveTick();
     sender_.poll();
 }

@@ -26,6 +26,7 @@
 #include "commands/screen_events.h"
 #include "core/core_host.h"
 #include "core/menu_item.h"
+#include "core/turn_budget.h"
 #include "input/key_sender.h"
 #include "input/keyboard.h"
 #include "input/panel_actions.h"
@@ -45,8 +46,14 @@ public:
     static constexpr size_t kMaxHeldInputs = 100000;
 
     ClientCore(CoreHost& host, const Clock& clock);
+    // A core on the canvas of one that is done with (see takeCanvas): it
+    // starts as a new core does, only the canvas's picture buffer and the
+    // glyphs it drew are not made again. For drivers that run many sessions.
+    ClientCore(CoreHost& host, const Clock& clock, Canvas&& reused);
     ClientCore(const ClientCore&) = delete;
     ClientCore& operator=(const ClientCore&) = delete;
+    // Hands the canvas on to a core made next; this one is done with.
+    Canvas takeCanvas() && { return std::move(canvas_); }
 
     // The window's load step, short of connecting: pictures, font, grids, DELAY on.
     void load(Pictures pictures, const QFont& font);
@@ -84,6 +91,15 @@ public:
     // A new connection to the server begins (a reconnect): what the old one
     // left held (records behind a pause, data not yet read) is discarded.
     void restartStream();
+
+    // Bounds the received records one call runs (none: every chunk runs
+    // whole, as the replay driver has it). When the budget is spent the
+    // records left wait, in order, for runWaitingRecords(); later data waits
+    // behind them, but player input does not. The records of one chunk share
+    // their point lists across the calls as if they ran at once.
+    void setTurnBudget(TurnBudget* budget) { budget_ = budget; }
+    bool recordsWaiting() const { return framer_.holding() && !holding(); }
+    void runWaitingRecords();
 
     // Runs whatever is due on the clock: the end of a pause, the keep-alive
     // tick, the next paced write.
@@ -169,6 +185,8 @@ private:
     void runInput(const std::function<void()>& event);
     void runPosted();
     void deliver(std::string_view chunk);
+    void beginTurn();
+    bool streamBusy() const { return framer_.holding() || !held_.empty(); }
     void endPauseIfDue(double now);
     void drainHeld();
     void broadcastKey(int16_t vk, uint16_t heldMask);
@@ -190,6 +208,8 @@ private:
     bool timerEnabled_ = true;
     double timerDue_ = 0;
     std::optional<double> pauseUntil_;  // stream held until the clock passes this
+    TurnBudget* budget_ = nullptr;
+    bool afterPause_ = false;  // the records a pause held may still be running
     std::deque<HeldEvent> held_;
     size_t heldInputs_ = 0;
     uint64_t refusedInputs_ = 0;

@@ -15,7 +15,10 @@ constexpr int kMaxStalledWakes = 8;
 }  // namespace
 
 ReplaySession::ReplaySession(Pictures pictures, const QFont& font, int width, int height, size_t chunk)
-    : core_(host_, clock_), chunk_(chunk) {
+    : ReplaySession(std::move(pictures), font, width, height, chunk, Canvas()) {}
+
+ReplaySession::ReplaySession(Pictures pictures, const QFont& font, int width, int height, size_t chunk, Canvas&& reused)
+    : core_(host_, clock_, std::move(reused)), chunk_(chunk) {
     core_.load(std::move(pictures), font);
     core_.setConnected(true);
     // The window is always first shown at its created size; another size is

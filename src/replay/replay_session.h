@@ -27,8 +27,12 @@ public:
     // `chunk` cuts every received file into pieces of that many bytes (0: whole).
     ReplaySession(Pictures pictures, const QFont& font, int width = kDefaultSize, int height = kDefaultSize,
                   size_t chunk = 0);
+    // The same on the canvas of a session that is done with (see takeCanvas).
+    ReplaySession(Pictures pictures, const QFont& font, int width, int height, size_t chunk, Canvas&& reused);
     ReplaySession(const ReplaySession&) = delete;
     ReplaySession& operator=(const ReplaySession&) = delete;
+    // Hands the canvas on to a session made next; this one is done with.
+    Canvas takeCanvas() && { return std::move(core_).takeCanvas(); }
 
     // A stream file's bytes arrive, cut by `chunk`.
     void receiveFile(std::string bytes);
