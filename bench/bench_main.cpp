@@ -3,12 +3,11 @@
 //
 //   quorlak-bench [--reps N] [--lines N] [--reference FILE] [--min-mb N]
 //   quorlak-bench --write-reference FILE [--min-mb N]
-//   quorlak-bench --part messages|log|session|pipeline ...   (one measurement, JSON only)
+//   quorlak-bench --part messages|log|session|pipeline|keys|startup ...   (one measurement, JSON only)
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -29,6 +28,7 @@ namespace {
 struct Options {
     int reps = 5;
     size_t lines = 1000000;
+    int keys = 200;
     size_t minBytes = size_t{6} << 20;
     QString reference;
     QString writeReference;
@@ -56,6 +56,7 @@ Options parseOptions(const QStringList& args) {
         };
         if (a == "--reps") o.reps = int(number(1));
         else if (a == "--lines") o.lines = size_t(number(1000));
+        else if (a == "--keys") o.keys = int(number(10));
         else if (a == "--min-mb") o.minBytes = size_t(number(1)) << 20;
         else if (a == "--reference") o.reference = value();
         else if (a == "--write-reference") o.writeReference = value();
@@ -77,8 +78,8 @@ QJsonObject runPart(const Options& o, const QString& part) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child.start(QCoreApplication::applicationFilePath(),
-                {"--part", part, "--lines", QString::number(o.lines), "--reference", o.reference, "--min-mb",
-                 QString::number(o.minBytes >> 20)});
+                {"--part", part, "--lines", QString::number(o.lines), "--keys", QString::number(o.keys), "--reference",
+                 o.reference, "--min-mb", QString::number(o.minBytes >> 20)});
     if (!child.waitForFinished(-1) || child.exitCode() != 0) return {};
     const QList<QByteArray> lines = child.readAllStandardOutput().trimmed().split('\n');
     return QJsonDocument::fromJson(lines.last()).object();
@@ -107,8 +108,20 @@ int runChildPart(const Options& o) {
         const std::string stream = qb::loadReferenceStream(o.reference, o.minBytes);
         const auto r = qb::measureSessionMemory(stream);
         out = {{"peak_mib", r.peakMiB}, {"stream_mib", r.streamMiB}};
+    } else if (o.part == "keys") {
+        const auto r = qb::measureKeyLatency(o.keys);
+        out = {{"idle_p50_ms", r.idleP50Ms},   {"idle_p99_ms", r.idleP99Ms},   {"flood_p50_ms", r.floodP50Ms},
+               {"flood_p99_ms", r.floodP99Ms}, {"flood_max_ms", r.floodMaxMs}, {"keys", double(r.keys)}};
+    } else if (o.part == "startup") {
+        const auto r = qb::measureStartup(o.reps);
+        out = {{"first_frame_ms", r.firstFrameMs},
+               {"before_main_ms", r.beforeMainMs},
+               {"toolkit_ms", r.toolkitMs},
+               {"window_ms", r.windowMs},
+               {"show_ms", r.showMs},
+               {"runs", double(r.runs)}};
     } else {
-        usage("--part is messages, log, session or pipeline");
+        usage("--part is messages, log, session, pipeline, keys or startup");
     }
     printJson(out);
     return 0;
@@ -129,7 +142,7 @@ std::string fmt(const char* format, double value) {
 
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const Options o = parseOptions(app.arguments());
 
     if (!o.writeReference.isEmpty()) {
@@ -154,6 +167,8 @@ int main(int argc, char* argv[]) {
     const QJsonObject messages = runPart(o, "messages");
     const QJsonObject log = runPart(o, "log");
     const QJsonObject session = runPart(o, "session");
+    const QJsonObject keys = runPart(o, "keys");
+    const auto startup = qb::measureStartup(o.reps);
 
     std::vector<Row> rows = {
         {"framing (MB/s) vs memchr", fmt("%.0f", framing.framerMBs), fmt("%.0f", framing.memchrMBs),
@@ -176,6 +191,12 @@ int main(int argc, char* argv[]) {
         rows.push_back({std::string(name) + " peak memory (MiB)", fmt("%.1f", part["peak_mib"].toDouble()),
                         fmt("%.1f", part["start_mib"].toDouble()), "", "bounded", !part.isEmpty()});
     }
+    const double idleKeyMs = keys["idle_p99_ms"].toDouble(), floodKeyMs = keys["flood_p99_ms"].toDouble();
+    rows.push_back({"key to socket p99, flood vs idle (ms)", fmt("%.1f", floodKeyMs), fmt("%.1f", idleKeyMs),
+                    fmt("+%.1f", floodKeyMs - idleKeyMs), "+20 ms",
+                    !keys.isEmpty() && keys["keys"].toDouble() > 0 && floodKeyMs <= idleKeyMs + 20});
+    rows.push_back({"launch to first frame, quorlak --demo (ms)", fmt("%.0f", startup.firstFrameMs), "", "", "< 300",
+                    startup.runs > 0 && startup.firstFrameMs < 300});
     rows.push_back({"peak memory after the session (MiB)", fmt("%.1f", session["peak_mib"].toDouble()), "", "", "< 100",
                     !session.isEmpty() && session["peak_mib"].toDouble() < 100});
 
@@ -188,6 +209,10 @@ int main(int argc, char* argv[]) {
     }
     std::printf("bare draw check: %.0f of 262144 final pixels differ from the client's picture\n",
                 pipeline.differingPixels);
+    std::printf(
+        "start-up: %.0f ms loading the program and its libraries, %.0f ms to the application object, "
+        "%.0f ms making the demo server and the window, %.0f ms to the first frame\n",
+        startup.beforeMainMs, startup.toolkitMs, startup.windowMs, startup.showMs);
     std::printf("fill bound: %.0f pixels in %zu runs; %.0f of 262144 final pixels differ from the client's picture\n",
                 pipeline.fillPixels, pipeline.fillRuns, pipeline.fillBoundDifferingPixels);
 
@@ -219,6 +244,15 @@ int main(int argc, char* argv[]) {
         {"messages", messages},
         {"log", log},
         {"session_peak_mib", session["peak_mib"].toDouble()},
+        {"first_frame_ms", startup.firstFrameMs},
+        {"startup", QJsonObject{{"before_main_ms", startup.beforeMainMs},
+                                {"toolkit_ms", startup.toolkitMs},
+                                {"window_ms", startup.windowMs},
+                                {"show_ms", startup.showMs},
+                                {"runs", double(startup.runs)}}},
+        {"flood_key_latency_ms", floodKeyMs},
+        {"idle_key_latency_ms", idleKeyMs},
+        {"keys", keys},
         {"targets_met", allMet},
     });
     return 0;

@@ -64,4 +64,26 @@ struct SessionMemoryResult {
 };
 SessionMemoryResult measureSessionMemory(const std::string& stream);
 
+// Run in a process of its own: a main window on the offscreen platform.
+struct KeyLatencyResult {
+    double idleP50Ms = 0;
+    double idleP99Ms = 0;
+    double floodP50Ms = 0;
+    double floodP99Ms = 0;
+    double floodMaxMs = 0;
+    size_t keys = 0;  // per measure; none when the window could not connect
+};
+KeyLatencyResult measureKeyLatency(int keys);
+
+// The client launched with --demo on the offscreen platform, `runs` times; medians.
+struct StartupResult {
+    double firstFrameMs = 0;  // from the launch to the first frame on screen
+    double beforeMainMs = 0;  // loading the program and its libraries
+    double toolkitMs = 0;     // main() up to the application object
+    double windowMs = 0;      // the demo server and the main window made
+    double showMs = 0;        // showing the window up to its first frame
+    size_t runs = 0;          // that reached a first frame
+};
+StartupResult measureStartup(int runs);
+
 }  // namespace quorlak::bench

@@ -16,7 +16,7 @@ LaunchOptions failure(const QString& message) {
 
 QString usageText() {
     return QStringLiteral(
-        "Usage: quorlak [--connect HOST:PORT | --demo | --help] [--state-file FILE]\n"
+        "Usage: quorlak [--connect HOST:PORT | --demo | --help] [--state-file FILE] [--trace-startup]\n"
         "Duvur Quorlak, the client of the Quorlak dungeon game.\n"
         "\n"
         "Without options the start-up dialog asks for the server's address and port.\n"
@@ -27,6 +27,8 @@ QString usageText() {
         "  --state-file FILE    for testing: keep FILE current with the window's state as\n"
         "                       JSON (as quorlak-replay --state writes it), at most every\n"
         "                       200 ms while it changes, and once more at exit\n"
+        "  --trace-startup      say on standard error how many milliseconds after the start\n"
+        "                       the toolkit, the window and the first frame were ready\n"
         "  --help, -h           show this text\n");
 }
 
@@ -73,6 +75,8 @@ LaunchOptions parseCommandLine(const QStringList& args, bool ignoreUnknown) {
                 return failure(QStringLiteral("--state-file needs a file name"));
             }
             if (options.stateFile.isEmpty()) return failure(QStringLiteral("--state-file needs a file name"));
+        } else if (arg == QLatin1String("--trace-startup")) {
+            options.traceStartup = true;
         } else if (!ignoreUnknown) {
             const QString what = arg.startsWith(QLatin1Char('-')) ? QStringLiteral("unknown option")
                                                                   : QStringLiteral("unexpected argument");

@@ -12,10 +12,11 @@ namespace quorlak {
 struct LaunchOptions {
     enum class Mode { Dialog, Connect, Demo, Help, Error };
     Mode mode = Mode::Dialog;
-    ServerAddress address;  // Connect only
-    QString stateFile;      // a testing aid: keep the window's state in this file
-    QString message;        // the usage text, or a one-line error
-    int exitStatus = 0;     // for Help and Error: end the program with this
+    ServerAddress address;      // Connect only
+    QString stateFile;          // a testing aid: keep the window's state in this file
+    bool traceStartup = false;  // say on standard error where the start-up time goes
+    QString message;            // the usage text, or a one-line error
+    int exitStatus = 0;         // for Help and Error: end the program with this
 };
 
 // args[0] is the program. With `ignoreUnknown`, options and words this parser

@@ -5,7 +5,9 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/startup_trace.h"
 #include "gui/demo_server.h"
+#include "gui/display_widget.h"
 #include "gui/main_window.h"
 #include "gui/start_dialog.h"
 #include "gui/stop_signals.h"
@@ -33,11 +35,14 @@ QStringList rawArguments(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    StartupTrace trace;
     // Help and bad values are answered before any window system is needed.
     const LaunchOptions early = parseCommandLine(rawArguments(argc, argv), /*ignoreUnknown=*/true);
     if (early.mode == LaunchOptions::Mode::Help || early.mode == LaunchOptions::Mode::Error) return report(early);
+    trace.setEnabled(early.traceStartup);
 
     QApplication app(argc, argv);
+    trace.mark("toolkit");
     QApplication::setApplicationName(QStringLiteral("quorlak"));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
@@ -51,7 +56,10 @@ int main(int argc, char** argv) {
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
-        case LaunchOptions::Mode::Connect: openMainWindow(options.address, windowOptions); break;
+        case LaunchOptions::Mode::Connect:
+            trace.watchFirstFrame(openMainWindow(options.address, windowOptions)->display());
+            trace.mark("window");
+            break;
         case LaunchOptions::Mode::Demo: {
             QString error;
             const auto address = startDemoServer(&app, &error);
@@ -59,7 +67,9 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "quorlak: %s\n", error.toLocal8Bit().constData());
                 return 1;
             }
-            openMainWindow(*address, windowOptions);
+            trace.mark("demo-server");
+            trace.watchFirstFrame(openMainWindow(*address, windowOptions)->display());
+            trace.mark("window");
             break;
         }
         case LaunchOptions::Mode::Dialog: {

@@ -43,6 +43,10 @@ void Connection::write(std::string_view bytes) {
     socket_->write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
+void Connection::flush() {
+    if (isConnected()) socket_->flush();
+}
+
 QByteArray Connection::read(qint64 maxBytes) { return socket_->read(maxBytes); }
 
 qint64 Connection::bytesAvailable() const { return socket_->bytesAvailable(); }

@@ -34,6 +34,9 @@ public:
     bool isConnected() const;
 
     void write(std::string_view bytes);
+    // Hands what was written to the system now rather than when the event
+    // loop next looks at the socket, which may be after a turn of drawing.
+    void flush();
     // Up to `maxBytes` of what has arrived; empty when nothing waits.
     QByteArray read(qint64 maxBytes);
     qint64 bytesAvailable() const;

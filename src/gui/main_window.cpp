@@ -20,6 +20,7 @@
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
 #include "gui/state_file.h"
+#include "gui/stream_pump.h"
 #include "gui/tab_strip.h"
 #include "input/keymap.h"
 
@@ -63,8 +64,8 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
-    pumpTimer_.setSingleShot(true);
-    pumpTimer_.setInterval(0);
+    pump_ = new StreamPump(
+        *core_, *connection_, [this] { afterEvent(); }, this);
 
     if (!options.stateFile.isEmpty()) {
         stateFile_ = new StateFile(options.stateFile, *core_, clock_, this);
@@ -74,6 +75,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     host_.setHooks({
         [this](std::string_view bytes) {
             connection_->write(bytes);
+            connection_->flush();  // a key never waits for the next turn of the server's output
             if (stateFile_) stateFile_->noteWrite(bytes);
         },
         [this](int16_t vk) { broadcast_->broadcast(vk); },
@@ -98,6 +100,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     // Whatever refers to the core goes before it does.
+    delete pump_;
     delete logWindow_;
     delete connection_;
     delete broadcast_;
@@ -156,8 +159,6 @@ void MainWindow::buildMenus() {
 
 void MainWindow::wireEvents() {
     connect(&wakeTimer_, &QTimer::timeout, this, [this] { feed([](ClientCore& c) { c.poll(); }); });
-    connect(&pumpTimer_, &QTimer::timeout, this, &MainWindow::pumpSocket);
-    connect(connection_, &Connection::dataArrived, this, &MainWindow::pumpSocket);
     connect(connection_, &Connection::connectedChanged, this,
             [this](bool connected) { feed([connected](ClientCore& c) { c.setConnected(connected); }); });
     connect(connection_, &Connection::statusChanged, statusLabel_, &QLabel::setText);
@@ -218,7 +219,7 @@ void MainWindow::afterEvent() {
     syncFrozen();
     syncRefusedInputs();
     armWakeTimer();
-    if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
+    pump_->schedule();
     if (stateFile_) stateFile_->changed();
 }
 
@@ -317,15 +318,6 @@ void MainWindow::panelFocused(FocusHolder panel) {
 }
 
 // --- the connection ----------------------------------------------------------
-
-void MainWindow::pumpSocket() {
-    // A pause holds the stream: what is unread stays in the socket.
-    if (core_->holding()) return;
-    const QByteArray chunk = connection_->read(kMaxChunkBytes);
-    if (chunk.isEmpty()) return;
-    feed(
-        [&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
-}
 
 void MainWindow::reconnect() {
     core_->restartStream();

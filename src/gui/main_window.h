@@ -28,16 +28,13 @@ class ItemGridView;
 class KeyBroadcast;
 class LogWindow;
 class MessageGridView;
+class StreamPump;
 class StateFile;
 class TabStrip;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Received data is handed to the core in pieces of at most this many
-    // bytes, one piece per turn of the event loop, so the window stays live.
-    static constexpr qint64 kMaxChunkBytes = 64 * 1024;
-
     struct Options {
         QString broadcastDirectory;  // empty: the desktop user's
         QString stateFile;           // a testing aid: keep the state in this file (empty: none)
@@ -86,7 +83,6 @@ private:
     void syncSound();
     void syncFrozen();
     void armWakeTimer();
-    void pumpSocket();
     void handleKey(const QKeyEvent& event);
     void panelFocused(FocusHolder panel);
     void syncRefusedInputs();
@@ -116,8 +112,8 @@ private:
     QAction* viewLogAction_ = nullptr;
     QAction* experienceAction_ = nullptr;
 
-    QTimer wakeTimer_;  // armed for the core's next wake
-    QTimer pumpTimer_;  // reads on when data is left in the socket
+    QTimer wakeTimer_;            // armed for the core's next wake
+    StreamPump* pump_ = nullptr;  // received data, a turn of the event loop at a time
     bool connectedOnce_ = false;
     uint64_t shownRefusedInputs_ = 0;
 
