@@ -98,6 +98,8 @@ public:
     // behind them, but player input does not. The records of one chunk share
     // their point lists across the calls as if they ran at once.
     void setTurnBudget(TurnBudget* budget) { budget_ = budget; }
+    // A turn ended before the stream did (also right on a chunk's last
+    // record, with nothing left): runWaitingRecords() takes the next turn.
     bool recordsWaiting() const { return framer_.holding() && !holding(); }
     void runWaitingRecords();
 
