@@ -5,11 +5,10 @@
 #include <string>
 
 #include "display/canvas.h"
-#include "display_rig.h"
 #include "session/data_files.h"
+#include "test_app.h"
 
 using namespace quorlak;
-using namespace quorlak::test;
 
 namespace {
 
@@ -18,10 +17,26 @@ constexpr QRgb kRedish = 0xffcc0000;
 constexpr QRgb kGreenish = 0xff00cc00;
 constexpr QRgb kBlueish = 0xff0000cc;
 
+QImage solidPicture(int w, int h, QRgb color) {
+    QImage img(w, h, QImage::Format_ARGB32);
+    img.fill(color);
+    return img;
+}
+
+// Four quadrants, to see where and how big a picture lands.
+QImage quadrantPicture(QRgb tl, QRgb tr, QRgb bl, QRgb br) {
+    QImage img(2, 2, QImage::Format_ARGB32);
+    img.setPixel(0, 0, tl);
+    img.setPixel(1, 0, tr);
+    img.setPixel(0, 1, bl);
+    img.setPixel(1, 1, br);
+    return img;
+}
+
 class CanvasTest : public ::testing::Test {
 protected:
     CanvasTest() {
-        ensureGuiApp();
+        test::ensureGuiApp();
         canvas.setFont(loadTerminalFont());
     }
     QRgb px(int x, int y) const { return canvas.image().pixel(x, y); }

@@ -1,3 +1,5 @@
+// The framer's own invariants: records do not depend on how the stream is
+// cut, a hold keeps the rest in order, and no record grows memory unbounded.
 #include "terminal/framer.h"
 
 #include <gtest/gtest.h>
@@ -9,188 +11,124 @@ using namespace quorlak;
 
 namespace {
 
-// Records what the framer hands over; can hold the stream on a given record.
+using Strings = std::vector<std::string>;
+
+// Records what the framer hands over as "code:argument"; can hold the stream on one.
 class Recorder : public RecordHandler {
 public:
-    void beginChunk() override { records.push_back("<chunk>"); }
+    void beginChunk() override { ++chunks; }
     Flow handle(const Record& r) override {
-        std::string s = std::string(recordCodeName(r.code)) + ":" + std::string(r.arg);
-        records.push_back(s);
-        return s == holdOn ? Flow::Hold : Flow::Continue;
+        records.push_back(std::string(recordCodeName(r.code)) + ":" + std::string(r.arg));
+        return records.back() == holdOn ? Flow::Hold : Flow::Continue;
     }
-    std::vector<std::string> records;
+    Strings records;
     std::string holdOn;
+    int chunks = 0;
 };
 
-std::vector<std::string> complete(const std::vector<std::string>& all) {
-    std::vector<std::string> out;
-    for (const auto& r : all)
-        if (r != "<chunk>") out.push_back(r);
-    return out;
-}
-
-using Strings = std::vector<std::string>;
+struct Rig {
+    std::string tail;
+    StreamFramer framer{tail};
+    Recorder rec;
+    void feed(std::string_view bytes) { framer.feed(bytes, rec); }
+};
 
 }  // namespace
 
-TEST(Framer, UnfinishedRecordWaitsForItsSeparator) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    framer.feed("cs\x1flc(1,2)", rec);
-    EXPECT_EQ(complete(rec.records), Strings({"cs:"}));
-    EXPECT_EQ(tail, "lc(1,2)");
-    framer.feed("\x1fps(3,4)\x1f", rec);
-    EXPECT_EQ(complete(rec.records), Strings({"cs:", "lc:(1,2)", "ps:(3,4)"}));
-    EXPECT_EQ(tail, "");
-}
-
-TEST(Framer, ChunkOfOneSeparatorRunsThePendingRecord) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    framer.feed("pt'hi'", rec);
-    EXPECT_TRUE(complete(rec.records).empty());
-    framer.feed("\x1f", rec);
-    EXPECT_EQ(complete(rec.records), Strings({"pt:'hi'"}));
-    EXPECT_TRUE(tail.empty());
-}
-
-TEST(Framer, EveryChunkingGivesTheSameRecords) {
+TEST(Framer, EveryChunkingGivesTheSameRecordsAndTail) {
     const std::string stream =
         "cs\x1f lc(1,2)\x1f\x1f\rpt'a b'\x1fzz\x1f"
         "cw5\x1f"
         "bx1,2,3,4\x1f"
         "end";
-    std::string tail1;
-    StreamFramer whole(tail1);
-    Recorder one;
-    whole.feed(stream, one);
+    Rig whole;
+    whole.feed(stream);
+    EXPECT_EQ(whole.rec.records, Strings({"cs:", "lc:(1,2)", "??:", "pt:'a b'", "??:", "cw:5", "bx:1,2,3,4"}));
     for (size_t size = 1; size <= 7; ++size) {
-        std::string tail;
-        StreamFramer framer(tail);
-        Recorder rec;
-        for (size_t i = 0; i < stream.size(); i += size) framer.feed(std::string_view(stream).substr(i, size), rec);
-        EXPECT_EQ(complete(rec.records), complete(one.records)) << "chunk size " << size;
-        EXPECT_EQ(tail, "end");
+        Rig cut;
+        for (size_t i = 0; i < stream.size(); i += size) cut.feed(std::string_view(stream).substr(i, size));
+        EXPECT_EQ(cut.rec.records, whole.rec.records) << "pieces of " << size;
+        EXPECT_EQ(cut.tail, "end");
+        EXPECT_EQ(cut.rec.chunks, int((stream.size() + size - 1) / size));  // per-chunk state starts each time
     }
 }
 
-TEST(Framer, TrimsOneBlankThenOneCarriageReturn) {
-    EXPECT_EQ(parseRecord(" \rcs").code, RecordCode::cs);
-    EXPECT_EQ(parseRecord("\rcs").code, RecordCode::cs);
-    EXPECT_EQ(parseRecord(" cs").code, RecordCode::cs);
-    EXPECT_EQ(parseRecord("\r cs").code, RecordCode::unknown);  // the blank after the return stays
-    EXPECT_EQ(parseRecord("  cs").code, RecordCode::unknown);   // only one blank goes
-    EXPECT_EQ(parseRecord("\r\rcs").code, RecordCode::unknown);
-}
-
-TEST(Framer, CodesAreTwoCharactersCaseSensitive) {
-    EXPECT_EQ(parseRecord("").code, RecordCode::unknown);
-    EXPECT_EQ(parseRecord("c").code, RecordCode::unknown);
-    EXPECT_EQ(parseRecord("CS").code, RecordCode::unknown);
-    const Record r = parseRecord("clcu(1,2)");
-    EXPECT_EQ(r.code, RecordCode::cl);  // anything starting "cl" is the ignored code
-    EXPECT_EQ(r.arg, "cu(1,2)");
-    const Record t = parseRecord("pt\"x\"");
-    EXPECT_EQ(t.code, RecordCode::pt);
-    EXPECT_EQ(t.arg, "\"x\"");
-    EXPECT_EQ(parseRecord("cw").arg, "");
-}
-
-TEST(Framer, EachChunkStartsPerChunkState) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    framer.feed("cs\x1f", rec);
-    framer.feed("c", rec);
-    framer.feed("s\x1f", rec);
-    EXPECT_EQ(rec.records, Strings({"<chunk>", "cs:", "<chunk>", "<chunk>", "cs:"}));
+TEST(Framer, RecordCodesAfterTrimmingOneBlankThenOneReturn) {
+    const std::pair<const char*, const char*> records[] = {
+        {" \rcs", "cs:"},        {"\rcs", "cs:"}, {" cs", "cs:"}, {"\r cs", "??:s"}, {"  cs", "??:s"},
+        {"\r\rcs", "??:s"},      {"", "??:"},     {"c", "??:"},   {"CS", "??:"},     {"clcu(1,2)", "cl:cu(1,2)"},
+        {"pt\"x\"", "pt:\"x\""}, {"cw", "cw:"}};
+    for (const auto& [text, want] : records) {
+        const Record r = parseRecord(text);
+        EXPECT_EQ(std::string(recordCodeName(r.code)) + ":" + std::string(r.arg), want) << text;
+    }
 }
 
 TEST(Framer, HoldKeepsTheRestForResume) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    rec.holdOn = "pz:500";
-    framer.feed("cs\x1fpz500\x1flc1,1\x1fps2,2\x1fp", rec);
-    EXPECT_TRUE(framer.holding());
-    EXPECT_EQ(complete(rec.records), Strings({"cs:", "pz:500"}));
-    EXPECT_EQ(tail, "p");  // the tail is settled before any record runs
-    rec.holdOn = "ps:2,2";
-    framer.resume(rec);
-    EXPECT_TRUE(framer.holding());
-    EXPECT_EQ(complete(rec.records), Strings({"cs:", "pz:500", "lc:1,1", "ps:2,2"}));
-    framer.resume(rec);
-    EXPECT_FALSE(framer.holding());
-    EXPECT_EQ(framer.heldBytes(), 0u);
-    framer.feed("t\x1f", rec);
-    EXPECT_EQ(complete(rec.records).back(), "pt:");
-}
+    Rig rig;
+    rig.rec.holdOn = "pz:500";
+    rig.feed("cs\x1fpz500\x1flc1,1\x1fps2,2\x1fp");
+    EXPECT_TRUE(rig.framer.holding());
+    EXPECT_EQ(rig.rec.records, Strings({"cs:", "pz:500"}));
+    EXPECT_EQ(rig.tail, "p");  // the tail is settled before any record runs
+    rig.rec.holdOn = "ps:2,2";
+    rig.framer.resume(rig.rec);
+    EXPECT_TRUE(rig.framer.holding());
+    EXPECT_EQ(rig.rec.records, Strings({"cs:", "pz:500", "lc:1,1", "ps:2,2"}));
+    rig.framer.resume(rig.rec);
+    EXPECT_FALSE(rig.framer.holding());
+    EXPECT_EQ(rig.framer.heldBytes(), 0u);
+    rig.feed("t\x1f");
+    EXPECT_EQ(rig.rec.records.back(), "pt:");
 
-TEST(Framer, HoldOnTheFirstRecordThatJoinsTheTail) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    rec.holdOn = "pz:9";
-    framer.feed("p", rec);
-    framer.feed(
+    // A hold on the record that joins the tail.
+    Rig joined;
+    joined.rec.holdOn = "pz:9";
+    joined.feed("p");
+    joined.feed(
         "z9\x1f"
-        "cs\x1f",
-        rec);
-    EXPECT_TRUE(framer.holding());
-    framer.resume(rec);
-    EXPECT_EQ(complete(rec.records), Strings({"pz:9", "cs:"}));
+        "cs\x1f");
+    EXPECT_TRUE(joined.framer.holding());
+    joined.framer.resume(joined.rec);
+    EXPECT_EQ(joined.rec.records, Strings({"pz:9", "cs:"}));
 }
 
 TEST(Framer, OversizedRecordIsDroppedAndMemoryStaysBounded) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
+    Rig rig;
     const std::string block(64 * 1024, 'x');
-    framer.feed("cs\x1fpt", rec);
+    rig.feed("cs\x1fpt");
     for (size_t sent = 0; sent < 3 * StreamFramer::kMaxTail; sent += block.size()) {
-        framer.feed(block, rec);
-        EXPECT_LE(tail.size(), StreamFramer::kMaxTail);
+        rig.feed(block);
+        EXPECT_LE(rig.tail.size(), StreamFramer::kMaxTail);
     }
-    EXPECT_TRUE(framer.discarding());
-    framer.feed("yyy\x1fps1,2\x1f", rec);
-    EXPECT_EQ(complete(rec.records), Strings({"cs:", "ps:1,2"}));
-    EXPECT_FALSE(framer.discarding());
+    EXPECT_TRUE(rig.framer.discarding());
+    rig.feed("yyy\x1fps1,2\x1f");
+    EXPECT_EQ(rig.rec.records, Strings({"cs:", "ps:1,2"}));
+    EXPECT_FALSE(rig.framer.discarding());
+    // a record just under the bound still runs
+    rig.feed("pt" + std::string(StreamFramer::kMaxTail - 2, 'a'));
+    rig.feed("\x1f");
+    EXPECT_EQ(rig.rec.records.size(), 3u);
 
-    // A record just under the bound still runs.
-    const std::string big = "pt" + std::string(StreamFramer::kMaxTail - 2, 'a');
-    framer.feed(big, rec);
-    framer.feed("\x1f", rec);
-    EXPECT_EQ(complete(rec.records).size(), 3u);
-}
-
-TEST(Framer, OversizedTailInsideOneChunkIsDropped) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    std::string chunk = "cs\x1f" + std::string(StreamFramer::kMaxTail + 10, 'q');
-    framer.feed(chunk, rec);
-    EXPECT_TRUE(tail.empty());
-    framer.feed(
+    // also when the oversized tail comes in one chunk
+    Rig one;
+    one.feed("cs\x1f" + std::string(StreamFramer::kMaxTail + 10, 'q'));
+    EXPECT_TRUE(one.tail.empty());
+    one.feed(
         "more\x1f"
-        "cs\x1f",
-        rec);
-    EXPECT_EQ(complete(rec.records), Strings({"cs:", "cs:"}));
+        "cs\x1f");
+    EXPECT_EQ(one.rec.records, Strings({"cs:", "cs:"}));
 }
 
 TEST(Framer, RestartForgetsTheUnfinishedAndTheHeldRecords) {
-    std::string tail;
-    StreamFramer framer(tail);
-    Recorder rec;
-    rec.holdOn = "pz:5";
-    framer.feed(
+    Rig rig;
+    rig.rec.holdOn = "pz:5";
+    rig.feed(
         "pz5\x1f"
-        "cs\x1flc(1,",
-        rec);
-    framer.restart();
-    EXPECT_TRUE(tail.empty());
-    EXPECT_FALSE(framer.holding());
-    framer.feed("ps(2,3)\x1f", rec);
-    EXPECT_EQ(complete(rec.records), Strings({"pz:5", "ps:(2,3)"}));
+        "cs\x1flc(1,");
+    rig.framer.restart();
+    EXPECT_TRUE(rig.tail.empty());
+    EXPECT_FALSE(rig.framer.holding());
+    rig.feed("ps(2,3)\x1f");
+    EXPECT_EQ(rig.rec.records, Strings({"pz:5", "ps:(2,3)"}));
 }

@@ -1,0 +1,313 @@
+// Runs the case files in tests/cases through the replay driver: one test per
+// case, each line an event or an expectation on the state the driver writes.
+//
+//   # comment
+//   !case Title that says the behaviour      a new case on a fresh client
+//   !size 1024x700                           the client area it starts with
+//   !cut 1 3                                 run again with every chunk cut in pieces of 1, then 3 bytes
+//   !pictures  /  !font missing              the data-file pictures; a face the platform lacks
+//   !fresh                                   another fresh client in the same case
+//   {"menu": "mnutextbox"}                   a replay script event, verbatim
+//   recv lc(1,2)\x1f                         a chunk from the server, with C escapes
+//   recv*400 pt'.'\x1f                       one chunk of the bytes 400 times over
+//   text 200,300 ' 1.Sword'                  the same as recv lc(200,300)\x1fpt' 1.Sword'\x1f
+//   snap NAME                                keeps the picture; ?same NAME / ?differs NAME compare with it
+//   ?txtbox.top 300                          a state JSON path (index -1 is the last, # the size) = JSON value
+//   ?broadcasts [70]                         keys broadcast to other windows
+//   ?pixel 250,198 #ff0000                   a pixel of the picture
+//   ?pixels 0,0,511,34 #ff8000 0             pixels of a colour in a rectangle: N, >N, <N or all
+//   ?art 100,40 #ff8000                      rows below it, each "| ##..": # the colour, . anything else
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "replay/replay_session.h"
+#include "replay/script.h"
+#include "replay/state_json.h"
+#include "session/data_files.h"
+#include "test_app.h"
+
+namespace quorlak::test {
+namespace {
+
+struct CaseLine {
+    int number = 0;
+    std::string text;
+    std::vector<std::string> art;  // the rows of an ?art expectation
+};
+
+struct CaseSpec {
+    std::string file;  // the case file's name
+    std::string path;
+    std::string title;
+    std::string name;  // the test's name
+    int line = 0;
+    std::vector<size_t> cuts{0};
+    std::vector<CaseLine> lines;
+};
+
+void PrintTo(const CaseSpec& c, std::ostream* os) { *os << c.file << ":" << c.line << " " << c.title; }
+
+// "the text box stays put" -> "TheTextBoxStaysPut"
+std::string testName(const std::string& file, const std::string& title) {
+    std::string name = std::filesystem::path(file).stem().string() + "_";
+    bool upper = true;
+    for (const char c : title) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            upper = true;
+            continue;
+        }
+        name.push_back(upper ? char(std::toupper(static_cast<unsigned char>(c))) : c);
+        upper = false;
+    }
+    return name;
+}
+
+std::vector<CaseSpec> loadCases() {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(QUORLAK_CASE_DIR))
+        if (entry.path().extension() == ".case") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    std::vector<CaseSpec> cases;
+    for (const auto& path : files) {
+        std::ifstream in(path);
+        std::string text;
+        for (int number = 1; std::getline(in, text); ++number) {
+            if (!text.empty() && text.back() == '\r') text.pop_back();
+            if (text.empty() || text[0] == '#') continue;
+            if (text.rfind("!case ", 0) == 0) {
+                CaseSpec c{path.filename().string(), path.string(), text.substr(6)};
+                c.name = testName(c.file, c.title);
+                c.line = number;
+                cases.push_back(std::move(c));
+            } else if (cases.empty() || cases.back().file != path.filename().string()) {
+                throw std::runtime_error(path.string() + ":" + std::to_string(number) + ": no !case before this line");
+            } else if (text.rfind("!cut ", 0) == 0) {
+                std::istringstream sizes(text.substr(5));
+                for (size_t n; sizes >> n;) cases.back().cuts.push_back(n);
+            } else if (text[0] == '|' && !cases.back().lines.empty()) {
+                cases.back().lines.back().art.push_back(text.substr(std::min<size_t>(2, text.size())));
+            } else {
+                cases.back().lines.push_back({number, text, {}});
+            }
+        }
+    }
+    return cases;
+}
+
+// C escapes: \xNN, \r, \n, \t, \\ and \' \" as themselves.
+std::string unescape(const std::string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out.push_back(s[i]);
+            continue;
+        }
+        const char c = s[++i];
+        if (c == 'x' && i + 2 < s.size()) {
+            out.push_back(static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16)));
+            i += 2;
+        } else {
+            out.push_back(c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c);
+        }
+    }
+    return out;
+}
+
+QRgb colourOf(const std::string& hex) { return std::stoul(hex.substr(hex.find('#') + 1), nullptr, 16); }
+
+std::string show(const QJsonValue& v) {
+    if (v.isUndefined()) return "(missing)";
+    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+    return doc.mid(1, doc.size() - 2).toStdString();
+}
+
+// One run of a case on fresh clients.
+class CaseRun {
+public:
+    CaseRun(const CaseSpec& spec, size_t cut) : spec_(spec), cut_(cut) {}
+
+    void step(const CaseLine& line) {
+        line_ = &line;
+        const std::string& t = line.text;
+        const auto space = t.find(' ');
+        const std::string word = t.substr(0, space);
+        const std::string rest = space == std::string::npos ? std::string() : t.substr(space + 1);
+        if (word == "!size") {
+            if (session_) return fail("!size after the client has started");
+            std::sscanf(rest.c_str(), "%dx%d", &width_, &height_);
+        } else if (word == "!pictures") {
+            pictures_ = loadPictures();
+        } else if (word == "!font") {
+            font_ = QFont(QStringLiteral("No Such Terminal Face"));
+            font_.setPixelSize(16);
+        } else if (word == "!fresh") {
+            session_.reset();
+        } else if (t[0] == '{') {
+            std::string error;
+            const auto ev = parseScriptLine(t, error);
+            if (!ev) return fail("not a valid event: " + error);
+            if (!session().run(*ev, error)) fail(error);
+        } else if (word == "recv") {
+            receive(unescape(rest));
+        } else if (word.rfind("recv*", 0) == 0) {
+            std::string bytes;
+            for (int n = std::stoi(word.substr(5)); n > 0; --n) bytes += unescape(rest);
+            receive(bytes);
+        } else if (word == "text") {
+            int x = 0, y = 0;
+            std::sscanf(rest.c_str(), "%d,%d", &x, &y);
+            const std::string arg = unescape(rest.substr(rest.find(' ') + 1));
+            receive("lc(" + std::to_string(x) + "," + std::to_string(y) + ")\x1fpt" + arg + "\x1f");
+        } else if (word == "snap") {
+            snaps_[rest] = picture();
+        } else if (word == "?same" || word == "?differs") {
+            if (!snaps_.count(rest)) return fail("no picture named " + rest);
+            if ((snaps_[rest] == picture()) != (word == "?same")) fail("the picture " + word.substr(1) + " " + rest);
+        } else if (word == "?pixel") {
+            int x = 0, y = 0;
+            std::sscanf(rest.c_str(), "%d,%d", &x, &y);
+            const QRgb got = picture().pixel(x, y) & 0xffffff;
+            if (got != colourOf(rest)) fail("pixel " + rest + ": got " + hex(got));
+        } else if (word == "?pixels") {
+            expectPixels(rest);
+        } else if (word == "?art") {
+            expectArt(rest, line.art);
+        } else if (word == "?broadcasts") {
+            QJsonArray got;
+            for (const int16_t vk : session().host().broadcasts()) got.append(vk);
+            expectValue(got, rest);
+        } else if (word[0] == '?') {
+            expectValue(at(word.substr(1)), rest);
+        } else {
+            fail("unknown line");
+        }
+    }
+
+private:
+    ReplaySession& session() {
+        ensureGuiApp();
+        if (!session_) session_ = std::make_unique<ReplaySession>(pictures_, font_, width_, height_);
+        return *session_;
+    }
+    QImage picture() { return session().core().canvas().image().copy(); }
+
+    void receive(const std::string& bytes) {
+        const size_t piece = cut_ ? cut_ : std::max<size_t>(bytes.size(), 1);
+        for (size_t i = 0; i < bytes.size(); i += piece) {
+            ScriptEvent ev;
+            ev.bytes = bytes.substr(i, piece);
+            std::string error;
+            session().run(ev, error);
+        }
+    }
+
+    QJsonValue at(const std::string& path) {
+        const auto doc = QJsonDocument::fromJson(
+            QByteArray::fromStdString(stateJson(session().core(), session().host(), session().now())));
+        QJsonValue v = doc.object();
+        std::istringstream parts(path);
+        for (std::string key; std::getline(parts, key, '.');) {
+            if (key == "#") {
+                v = v.isArray() ? v.toArray().size() : v.isObject() ? v.toObject().size() : v.toString().size();
+            } else if (v.isArray()) {
+                const auto array = v.toArray();
+                const int i = std::stoi(key);
+                v = array.at(i < 0 ? array.size() + i : i);
+            } else {
+                v = v.toObject().value(QString::fromStdString(key));
+            }
+        }
+        return v;
+    }
+
+    void expectValue(const QJsonValue& got, const std::string& want) {
+        QJsonParseError error;
+        const auto doc = QJsonDocument::fromJson(QByteArray::fromStdString("[" + want + "]"), &error);
+        if (error.error != QJsonParseError::NoError || doc.array().size() != 1)
+            return fail("not a JSON value: " + want);
+        if (got != doc.array().at(0)) fail("expected " + want + ", got " + show(got));
+    }
+
+    void expectPixels(const std::string& rest) {
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        char colour[16] = {}, want[16] = {};
+        std::sscanf(rest.c_str(), "%d,%d,%d,%d %15s %15s", &x0, &y0, &x1, &y1, colour, want);
+        const QImage image = picture();
+        const QRgb rgb = colourOf(colour);
+        int n = 0;
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) n += (image.pixel(x, y) & 0xffffff) == rgb;
+        const std::string w = want;
+        const int all = (x1 - x0 + 1) * (y1 - y0 + 1);
+        const bool ok = w == "all"    ? n == all
+                        : w[0] == '>' ? n > std::stoi(w.substr(1))
+                        : w[0] == '<' ? n < std::stoi(w.substr(1))
+                                      : n == std::stoi(w);
+        if (!ok) fail("pixels " + rest + ": got " + std::to_string(n) + " of " + std::to_string(all));
+    }
+
+    void expectArt(const std::string& rest, const std::vector<std::string>& rows) {
+        int x0 = 0, y0 = 0;
+        std::sscanf(rest.c_str(), "%d,%d", &x0, &y0);
+        const QImage image = picture();
+        const QRgb rgb = colourOf(rest);
+        std::string drawn;
+        for (size_t r = 0; r < rows.size(); ++r) {
+            drawn += "\n| ";
+            for (size_t c = 0; c < rows[r].size(); ++c)
+                drawn += (image.pixel(x0 + int(c), y0 + int(r)) & 0xffffff) == rgb ? '#' : '.';
+        }
+        std::string wanted;
+        for (const auto& row : rows) wanted += "\n| " + row;
+        if (drawn != wanted) fail("the picture at " + rest + " is" + drawn);
+    }
+
+    static std::string hex(QRgb rgb) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "#%06x", rgb);
+        return buf;
+    }
+
+    void fail(const std::string& why) {
+        ADD_FAILURE_AT(spec_.path.c_str(), line_->number)
+            << line_->text << "\n  " << why
+            << (cut_ ? "\n  (chunks cut in pieces of " + std::to_string(cut_) + ")" : "");
+    }
+
+    const CaseSpec& spec_;
+    size_t cut_;
+    const CaseLine* line_ = nullptr;
+    int width_ = ReplaySession::kDefaultSize;
+    int height_ = ReplaySession::kDefaultSize;
+    QFont font_ = (ensureGuiApp(), loadTerminalFont());
+    Pictures pictures_;
+    std::unique_ptr<ReplaySession> session_;
+    std::map<std::string, QImage> snaps_;
+};
+
+class Case : public ::testing::TestWithParam<CaseSpec> {};
+
+TEST_P(Case, Holds) {
+    for (const size_t cut : GetParam().cuts) {
+        CaseRun run(GetParam(), cut);
+        for (const auto& line : GetParam().lines) run.step(line);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Case, ::testing::ValuesIn(loadCases()),
+                         [](const ::testing::TestParamInfo<CaseSpec>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace quorlak::test
