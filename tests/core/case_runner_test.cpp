@@ -10,15 +10,18 @@
 //   {"menu": "mnutextbox"}                   a replay script event, verbatim
 //   recv lc(1,2)\x1f                         a chunk from the server, with C escapes
 //   recv*400 pt'.'\x1f                       one chunk of the bytes 400 times over
-//   text 200,300 ' 1.Sword'                  the same as recv lc(200,300)\x1fpt' 1.Sword'\x1f
+//   text 200,300 ' 1.Sword'                  the same as recv lc(200,300)\x1fpt' 1.Sword'\x1f; more
+//                                            "X,Y 'text'" after it go in the same chunk
 //   snap NAME                                keeps the picture; ?same NAME / ?differs NAME compare with it
-//   ?txtbox.top 300                          a state JSON path (index -1 is the last, # the size) = JSON value
+//   ?txtbox.top 300                          a state path (index -1 is the last, # the size) holds a JSON value;
+//   ? {"boxleft": 0, "txtbox": {"top": 1}}   objects hold at least the members given
 //   ?broadcasts [70]                         keys broadcast to other windows
-//   ?pixel 250,198 #ff0000                   a pixel of the picture
-//   ?pixels 0,0,511,34 #ff8000 0             pixels of a colour in a rectangle: N, >N, <N or all
+//   ?pixel 250,198 #ff0000 ...               pixels of the picture
+//   ?pixels 0,0,511,34 #ff8000 0 ...         pixels of a colour in a rectangle: N, >N, <N or all
 //   ?art 100,40 #ff8000                      rows below it, each "| ##..": # the colour, . anything else
 #include <gtest/gtest.h>
 
+#include <QColor>
 #include <QFont>
 #include <QImage>
 #include <QJsonArray>
@@ -28,6 +31,7 @@
 #include <fstream>
 #include <map>
 #include <memory>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,31 +52,13 @@ struct CaseLine {
 };
 
 struct CaseSpec {
-    std::string file;  // the case file's name
-    std::string path;
-    std::string title;
-    std::string name;  // the test's name
+    std::string path, title, name;
     int line = 0;
     std::vector<size_t> cuts{0};
     std::vector<CaseLine> lines;
 };
 
-void PrintTo(const CaseSpec& c, std::ostream* os) { *os << c.file << ":" << c.line << " " << c.title; }
-
-// "the text box stays put" -> "TheTextBoxStaysPut"
-std::string testName(const std::string& file, const std::string& title) {
-    std::string name = std::filesystem::path(file).stem().string() + "_";
-    bool upper = true;
-    for (const char c : title) {
-        if (!std::isalnum(static_cast<unsigned char>(c))) {
-            upper = true;
-            continue;
-        }
-        name.push_back(upper ? char(std::toupper(static_cast<unsigned char>(c))) : c);
-        upper = false;
-    }
-    return name;
-}
+void PrintTo(const CaseSpec& c, std::ostream* os) { *os << c.path << ":" << c.line << " " << c.title; }
 
 std::vector<CaseSpec> loadCases() {
     std::vector<std::filesystem::path> files;
@@ -83,15 +69,21 @@ std::vector<CaseSpec> loadCases() {
     for (const auto& path : files) {
         std::ifstream in(path);
         std::string text;
+        const size_t first = cases.size();
         for (int number = 1; std::getline(in, text); ++number) {
             if (!text.empty() && text.back() == '\r') text.pop_back();
             if (text.empty() || text[0] == '#') continue;
             if (text.rfind("!case ", 0) == 0) {
-                CaseSpec c{path.filename().string(), path.string(), text.substr(6)};
-                c.name = testName(c.file, c.title);
-                c.line = number;
-                cases.push_back(std::move(c));
-            } else if (cases.empty() || cases.back().file != path.filename().string()) {
+                // "the box stays put" in stream.case is the test stream_TheBoxStaysPut
+                std::string name = path.stem().string() + "_";
+                bool upper = true;
+                for (const char c : text.substr(6)) {
+                    if (std::isalnum(static_cast<unsigned char>(c)))
+                        name.push_back(upper ? char(std::toupper(static_cast<unsigned char>(c))) : c);
+                    upper = !std::isalnum(static_cast<unsigned char>(c));
+                }
+                cases.push_back({path.string(), text.substr(6), name, number});
+            } else if (cases.size() == first) {
                 throw std::runtime_error(path.string() + ":" + std::to_string(number) + ": no !case before this line");
             } else if (text.rfind("!cut ", 0) == 0) {
                 std::istringstream sizes(text.substr(5));
@@ -106,31 +98,64 @@ std::vector<CaseSpec> loadCases() {
     return cases;
 }
 
-// C escapes: \xNN, \r, \n, \t, \\ and \' \" as themselves.
+// C escapes: \xNN, \r, \n, \t; any other character after a backslash stands for itself.
 std::string unescape(const std::string& s) {
     std::string out;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != '\\' || i + 1 == s.size()) {
-            out.push_back(s[i]);
-            continue;
-        }
-        const char c = s[++i];
+        const char c = i + 1 < s.size() && s[i] == '\\' ? s[++i] : 0;
         if (c == 'x' && i + 2 < s.size()) {
             out.push_back(static_cast<char>(std::stoi(s.substr(i + 1, 2), nullptr, 16)));
             i += 2;
         } else {
-            out.push_back(c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c);
+            out.push_back(c == 0 ? s[i] : c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c);
         }
     }
     return out;
 }
 
-QRgb colourOf(const std::string& hex) { return std::stoul(hex.substr(hex.find('#') + 1), nullptr, 16); }
+QRgb colourOf(const std::string& text) { return std::stoul(text.substr(text.find('#') + 1), nullptr, 16); }
 
-std::string show(const QJsonValue& v) {
-    if (v.isUndefined()) return "(missing)";
-    const QByteArray doc = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-    return doc.mid(1, doc.size() - 2).toStdString();
+// Objects hold at least the members wanted; arrays and plain values are equal.
+bool holds(const QJsonValue& got, const QJsonValue& want) {
+    if (want.isObject()) {
+        const QJsonObject w = want.toObject();
+        for (auto it = w.begin(); it != w.end(); ++it)
+            if (!got.isObject() || !holds(got.toObject().value(it.key()), it.value())) return false;
+        return got.isObject();
+    }
+    if (!want.isArray()) return got == want;
+    const QJsonArray g = got.toArray(), w = want.toArray();
+    if (!got.isArray() || g.size() != w.size()) return false;
+    for (qsizetype i = 0; i < w.size(); ++i)
+        if (!holds(g[i], w[i])) return false;
+    return true;
+}
+
+// What was got, cut down to the members wanted, for the failure message.
+QJsonValue shown(const QJsonValue& got, const QJsonValue& want) {
+    if (!want.isObject() || !got.isObject()) return got;
+    QJsonObject out;
+    for (const auto& key : want.toObject().keys())
+        out[key] = got.toObject().contains(key) ? shown(got[key], want[key]) : QJsonValue(QStringLiteral("(missing)"));
+    return out;
+}
+
+// "X,Y 'text' X,Y 'more'": a locate and a text record for each; a text runs
+// from its delimiter to the same one before the next position or the end.
+std::string textRecords(const std::string& line) {
+    static const std::regex next(R"(^ \d+,\d+ )");
+    std::string out;
+    for (size_t at = 0; at < line.size();) {
+        const size_t space = line.find(' ', at);
+        if (space == std::string::npos) break;
+        size_t end = space + 2;
+        while (end < line.size() && (line[end] != line[space + 1] ||
+                                     !(end + 1 == line.size() || std::regex_search(line.substr(end + 1), next))))
+            ++end;
+        out += "lc(" + line.substr(at, space - at) + ")\x1fpt" + unescape(line.substr(space + 1, end - space)) + "\x1f";
+        at = end + 2;
+    }
+    return out;
 }
 
 // One run of a case on fresh clients.
@@ -142,8 +167,9 @@ public:
         line_ = &line;
         const std::string& t = line.text;
         const auto space = t.find(' ');
-        const std::string word = t.substr(0, space);
-        const std::string rest = space == std::string::npos ? std::string() : t.substr(space + 1);
+        const std::string word = t.substr(0, space), rest = space == std::string::npos ? "" : t.substr(space + 1);
+        int x = 0, y = 0;
+        std::sscanf(rest.c_str(), "%d,%d", &x, &y);
         if (word == "!size") {
             if (session_) return fail("!size after the client has started");
             std::sscanf(rest.c_str(), "%dx%d", &width_, &height_);
@@ -159,31 +185,29 @@ public:
             const auto ev = parseScriptLine(t, error);
             if (!ev) return fail("not a valid event: " + error);
             if (!session().run(*ev, error)) fail(error);
-        } else if (word == "recv") {
-            receive(unescape(rest));
-        } else if (word.rfind("recv*", 0) == 0) {
+        } else if (word == "recv" || word.rfind("recv*", 0) == 0) {
             std::string bytes;
-            for (int n = std::stoi(word.substr(5)); n > 0; --n) bytes += unescape(rest);
+            for (int n = word == "recv" ? 1 : std::stoi(word.substr(5)); n > 0; --n) bytes += unescape(rest);
             receive(bytes);
         } else if (word == "text") {
-            int x = 0, y = 0;
-            std::sscanf(rest.c_str(), "%d,%d", &x, &y);
-            const std::string arg = unescape(rest.substr(rest.find(' ') + 1));
-            receive("lc(" + std::to_string(x) + "," + std::to_string(y) + ")\x1fpt" + arg + "\x1f");
+            receive(textRecords(rest));
         } else if (word == "snap") {
             snaps_[rest] = picture();
         } else if (word == "?same" || word == "?differs") {
             if (!snaps_.count(rest)) return fail("no picture named " + rest);
             if ((snaps_[rest] == picture()) != (word == "?same")) fail("the picture " + word.substr(1) + " " + rest);
         } else if (word == "?pixel") {
-            int x = 0, y = 0;
-            std::sscanf(rest.c_str(), "%d,%d", &x, &y);
-            const QRgb got = picture().pixel(x, y) & 0xffffff;
-            if (got != colourOf(rest)) fail("pixel " + rest + ": got " + hex(got));
+            std::istringstream pairs(rest);
+            for (std::string at, colour; pairs >> at >> colour;) {
+                std::sscanf(at.c_str(), "%d,%d", &x, &y);
+                const QRgb got = picture().pixel(x, y) & 0xffffff;
+                if (got != colourOf(colour)) fail(at + " is " + QColor(got).name().toStdString());
+            }
         } else if (word == "?pixels") {
-            expectPixels(rest);
+            std::istringstream triples(rest);
+            for (std::string area, colour, want; triples >> area >> colour >> want;) expectPixels(area, colour, want);
         } else if (word == "?art") {
-            expectArt(rest, line.art);
+            expectArt(x, y, colourOf(rest), line.art);
         } else if (word == "?broadcasts") {
             QJsonArray got;
             for (const int16_t vk : session().host().broadcasts()) got.append(vk);
@@ -197,7 +221,6 @@ public:
 
 private:
     ReplaySession& session() {
-        ensureGuiApp();
         if (!session_) session_ = std::make_unique<ReplaySession>(pictures_, font_, width_, height_);
         return *session_;
     }
@@ -214,17 +237,16 @@ private:
     }
 
     QJsonValue at(const std::string& path) {
-        const auto doc = QJsonDocument::fromJson(
-            QByteArray::fromStdString(stateJson(session().core(), session().host(), session().now())));
-        QJsonValue v = doc.object();
+        QJsonValue v = QJsonDocument::fromJson(
+                           QByteArray::fromStdString(stateJson(session().core(), session().host(), session().now())))
+                           .object();
         std::istringstream parts(path);
         for (std::string key; std::getline(parts, key, '.');) {
             if (key == "#") {
                 v = v.isArray() ? v.toArray().size() : v.isObject() ? v.toObject().size() : v.toString().size();
             } else if (v.isArray()) {
-                const auto array = v.toArray();
                 const int i = std::stoi(key);
-                v = array.at(i < 0 ? array.size() + i : i);
+                v = v.toArray().at(i < 0 ? v.toArray().size() + i : i);
             } else {
                 v = v.toObject().value(QString::fromStdString(key));
             }
@@ -235,49 +257,36 @@ private:
     void expectValue(const QJsonValue& got, const std::string& want) {
         QJsonParseError error;
         const auto doc = QJsonDocument::fromJson(QByteArray::fromStdString("[" + want + "]"), &error);
-        if (error.error != QJsonParseError::NoError || doc.array().size() != 1)
-            return fail("not a JSON value: " + want);
-        if (got != doc.array().at(0)) fail("expected " + want + ", got " + show(got));
+        if (error.error != QJsonParseError::NoError || doc.array().size() != 1) return fail("not a JSON value");
+        if (holds(got, doc.array().at(0))) return;
+        const QByteArray text = QJsonDocument(QJsonArray{shown(got, doc.array().at(0))}).toJson(QJsonDocument::Compact);
+        fail("got " + (got.isUndefined() ? "nothing" : text.mid(1, text.size() - 2).toStdString()));
     }
 
-    void expectPixels(const std::string& rest) {
-        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-        char colour[16] = {}, want[16] = {};
-        std::sscanf(rest.c_str(), "%d,%d,%d,%d %15s %15s", &x0, &y0, &x1, &y1, colour, want);
+    void expectPixels(const std::string& area, const std::string& colour, const std::string& want) {
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0, n = 0;
+        std::sscanf(area.c_str(), "%d,%d,%d,%d", &x0, &y0, &x1, &y1);
         const QImage image = picture();
-        const QRgb rgb = colourOf(colour);
-        int n = 0;
         for (int y = y0; y <= y1; ++y)
-            for (int x = x0; x <= x1; ++x) n += (image.pixel(x, y) & 0xffffff) == rgb;
-        const std::string w = want;
+            for (int x = x0; x <= x1; ++x) n += (image.pixel(x, y) & 0xffffff) == colourOf(colour);
         const int all = (x1 - x0 + 1) * (y1 - y0 + 1);
-        const bool ok = w == "all"    ? n == all
-                        : w[0] == '>' ? n > std::stoi(w.substr(1))
-                        : w[0] == '<' ? n < std::stoi(w.substr(1))
-                                      : n == std::stoi(w);
-        if (!ok) fail("pixels " + rest + ": got " + std::to_string(n) + " of " + std::to_string(all));
+        const bool ok = want == "all"    ? n == all
+                        : want[0] == '>' ? n > std::stoi(want.substr(1))
+                        : want[0] == '<' ? n < std::stoi(want.substr(1))
+                                         : n == std::stoi(want);
+        if (!ok) fail(area + " has " + std::to_string(n) + " of " + std::to_string(all));
     }
 
-    void expectArt(const std::string& rest, const std::vector<std::string>& rows) {
-        int x0 = 0, y0 = 0;
-        std::sscanf(rest.c_str(), "%d,%d", &x0, &y0);
+    void expectArt(int x0, int y0, QRgb rgb, const std::vector<std::string>& rows) {
         const QImage image = picture();
-        const QRgb rgb = colourOf(rest);
-        std::string drawn;
+        std::string drawn, wanted;
         for (size_t r = 0; r < rows.size(); ++r) {
+            wanted += "\n| " + rows[r];
             drawn += "\n| ";
             for (size_t c = 0; c < rows[r].size(); ++c)
                 drawn += (image.pixel(x0 + int(c), y0 + int(r)) & 0xffffff) == rgb ? '#' : '.';
         }
-        std::string wanted;
-        for (const auto& row : rows) wanted += "\n| " + row;
-        if (drawn != wanted) fail("the picture at " + rest + " is" + drawn);
-    }
-
-    static std::string hex(QRgb rgb) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "#%06x", rgb);
-        return buf;
+        if (drawn != wanted) fail("the picture there is" + drawn);
     }
 
     void fail(const std::string& why) {
@@ -287,7 +296,7 @@ private:
     }
 
     const CaseSpec& spec_;
-    size_t cut_;
+    const size_t cut_;
     const CaseLine* line_ = nullptr;
     int width_ = ReplaySession::kDefaultSize;
     int height_ = ReplaySession::kDefaultSize;

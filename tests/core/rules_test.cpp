@@ -111,6 +111,9 @@ TEST(Coords, ArgumentsToPoints) {
         {"7.5,8.5", true, 8, 8, 7, 9},  // half to even
         {"(1,-2)", true, 1, 0, 2, 9},   // a minus separates: nothing is negative
         {"1,2,3,4,99999999,junk", true, 1, 2, 3, 4},
+        {"( 1 2 , 3 4 )", true, 12, 34, 7, 9},  // blanks inside a number
+        {"&H10,&O10", true, 16, 8, 7, 9},
+        {"2.5x,junk", true, 2, 0, 7, 9},
         {"32767,0", true, 32767, 0, 7, 9},
         // a buffer holds short arguments; longer ones decode the same
         {"(" + std::string(64, ' ') + "10,20)-(30," + std::string(5000, ' ') + "40)", true, 10, 20, 30, 40},

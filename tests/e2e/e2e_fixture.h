@@ -16,30 +16,22 @@ protected:
     void SetUp() override {
         const QString missing = missingDesktop();
         if (!missing.isEmpty()) GTEST_SKIP() << missing.toStdString();
-        ASSERT_TRUE(dir.isValid());
         server = std::make_unique<ServerProcess>(dir.path());
         QString error;
-        ASSERT_TRUE(server->start(&error)) << error.toStdString();
+        ASSERT_TRUE(dir.isValid() && server->start(&error)) << error.toStdString();
     }
-
-    void TearDown() override {
-        // Clients go before their server, so they never see it vanish.
-        clients.clear();
-        server.reset();
-    }
+    // Clients go before their server, so they never see it vanish.
+    void TearDown() override { clients.clear(); }
 
     // A new client window, connected; the first one at the screen's corner, the next beside it.
     ClientWindow* openClient() {
         ++opened;
-        const QString stateFile = dir.filePath(QStringLiteral("state-%1.json").arg(opened));
-        auto& client = clients.emplace_back(std::make_unique<ClientWindow>(dir.path(), stateFile));
+        auto& client = clients.emplace_back(
+            std::make_unique<ClientWindow>(dir.path(), dir.filePath(QString("state-%1.json").arg(opened))));
         QString error;
-        const QPoint at(opened % 2 == 1 ? 0 : 600, 0);
-        if (!client->start(server->port(), at, &error)) {
-            ADD_FAILURE() << error.toStdString();
-            return nullptr;
-        }
-        return client.get();
+        if (client->start(server->port(), QPoint(opened % 2 == 1 ? 0 : 600, 0), &error)) return client.get();
+        ADD_FAILURE() << error.toStdString();
+        return nullptr;
     }
 
     QTemporaryDir dir;  // private to this user (0700), as the broadcast wants
@@ -47,7 +39,5 @@ protected:
     std::deque<std::unique_ptr<ClientWindow>> clients;
     int opened = 0;
 };
-
-inline QString text(const QJsonValue& v, const char* key) { return v.toObject()[QLatin1String(key)].toString(); }
 
 }  // namespace quorlak::e2e
