@@ -53,17 +53,6 @@ TEST(Framer, EveryChunkingGivesTheSameRecordsAndTail) {
     }
 }
 
-TEST(Framer, RecordCodesAfterTrimmingOneBlankThenOneReturn) {
-    const std::pair<const char*, const char*> records[] = {
-        {" \rcs", "cs:"},        {"\rcs", "cs:"}, {" cs", "cs:"}, {"\r cs", "??:s"}, {"  cs", "??:s"},
-        {"\r\rcs", "??:s"},      {"", "??:"},     {"c", "??:"},   {"CS", "??:"},     {"clcu(1,2)", "cl:cu(1,2)"},
-        {"pt\"x\"", "pt:\"x\""}, {"cw", "cw:"}};
-    for (const auto& [text, want] : records) {
-        const Record r = parseRecord(text);
-        EXPECT_EQ(std::string(recordCodeName(r.code)) + ":" + std::string(r.arg), want) << text;
-    }
-}
-
 TEST(Framer, HoldKeepsTheRestForResume) {
     Rig rig;
     rig.rec.holdOn = "pz:500";

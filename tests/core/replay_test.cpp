@@ -179,51 +179,6 @@ TEST(ReplayBytes, EveryByteSurvivesTheRoundTripAndNumbersReadBackExactly) {
     EXPECT_EQ(out, ",65501,2000000,null,12.25,0.1,-32768");
 }
 
-// The fixed contract: every field, with its type ("b" boolean, "n" number, "s" string, "a" array, "o" object).
-TEST_F(Session, StateHasEveryNamedFieldWithItsType) {
-    session.receiveFile(
-        "cd1|\x1flc(200,300)\x1fpt' 1.Sword\xe9'\x1f"
-        "fx(300,250)-(310,258)\x1f");
-    run(R"({"advance": 65000})");
-    const QJsonObject s = parseState(stateJson(session.core(), session.host(), session.now()));
-    const char* fields[] = {
-        "b cdseen logging textboxmode delaymode frozen scrolling",
-        "n expnow expstart gaugenow gaugemax boxleft boxtop boxlen itemsexpected itemnum itempick xchgitem",
-        "n itemsheight lasttoprow lastusers currentx currenty beeps",
-        "s rxtail caption forecolor backcolor",
-        "a slottext slotx sloty sent",
-        "o menus txtbox griditems gridmess tabstrip log timer",
-        "s menus.mnutextbox menus.mnudelay menus.mnuviewlog menus.netexp txtbox.text log.text",
-        "n txtbox.left txtbox.top txtbox.width txtbox.height txtbox.maxlength timer.due",
-        "b txtbox.visible griditems.visible gridmess.visible tabstrip.visible tabstrip.front log.exists log.visible",
-        "n griditems.left griditems.top griditems.width griditems.height griditems.toprow griditems.row griditems.col",
-        "n gridmess.left gridmess.top gridmess.width gridmess.height gridmess.toprow gridmess.row gridmess.col",
-        "n tabstrip.left tabstrip.top tabstrip.width tabstrip.height",
-        "b timer.enabled",
-        "a griditems.rows gridmess.rows",
-    };
-    for (const char* group : fields) {
-        std::istringstream names(group);
-        std::string type, name;
-        names >> type;
-        while (names >> name) {
-            const auto dot = name.find('.');
-            QJsonValue v = s[QString::fromStdString(name.substr(0, dot))];
-            if (dot != std::string::npos) v = v.toObject()[QString::fromStdString(name.substr(dot + 1))];
-            const bool ok = type == "b"   ? v.isBool()
-                            : type == "n" ? v.isDouble()
-                            : type == "s" ? v.isString()
-                            : type == "a" ? v.isArray()
-                                          : v.isObject();
-            EXPECT_TRUE(ok) << name << " should be of type " << type;
-        }
-    }
-    for (const char* key : {"slottext", "slotx", "sloty"}) EXPECT_EQ(s[key].toArray().size(), 5) << key;
-    const QJsonObject row = s["griditems"]["rows"][0].toObject();
-    EXPECT_EQ(row.keys(), QStringList({"bold", "italic", "mark", "text"}));
-    EXPECT_EQ(row["text"].toString(), QStringLiteral(" 1.Sword\u00e9"));
-}
-
 TEST(ReplayRun, WritesStateAndPictureFromFiles) {
     test::ensureGuiApp();
     QTemporaryDir dir;

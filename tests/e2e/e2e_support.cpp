@@ -183,10 +183,6 @@ bool ClientWindow::clickWindow(QPoint at, int button) {
         .has_value();
 }
 
-bool ClientWindow::resize(int width, int height) {
-    return xdotool({"windowsize", "--sync", windowId_, QString::number(width), QString::number(height)}).has_value();
-}
-
 QImage ClientWindow::shot(const QString& windowId) {
     const auto png = runTool("import", {"-window", windowId, "png:-"}, kWaitMs);
     return png ? QImage::fromData(*png, "PNG") : QImage();

@@ -67,7 +67,6 @@ public:
     // A click in the top-level window's coordinates, or in the display area's own.
     bool clickWindow(QPoint at, int button);
     bool clickDisplay(QPoint at, int button) { return clickWindow(at + displayOrigin(), button); }
-    bool resize(int width, int height);
     // The display area as shown, 512 x 512, and a whole X window as shown (empty on failure).
     QImage displayShot();
     static QImage shot(const QString& windowId);
