@@ -2,7 +2,8 @@
 // case, each line an event or an expectation on the state the driver writes.
 //
 //   # comment
-//   !case Title that says the behaviour      a new case on a fresh client
+//   !case Title that says the behaviour      a new case on a fresh client; lines before a file's
+//                                            first case start each of its cases
 //   !size 1024x700                           the client area it starts with
 //   !cut 1 3                                 run again with every chunk cut in pieces of 1, then 3 bytes
 //   !pictures  /  !font missing              the data-file pictures; a face the platform lacks
@@ -70,6 +71,7 @@ std::vector<CaseSpec> loadCases() {
         std::ifstream in(path);
         std::string text;
         const size_t first = cases.size();
+        std::vector<CaseLine> opening;  // lines before the first case start every case of the file
         for (int number = 1; std::getline(in, text); ++number) {
             if (!text.empty() && text.back() == '\r') text.pop_back();
             if (text.empty() || text[0] == '#') continue;
@@ -82,9 +84,9 @@ std::vector<CaseSpec> loadCases() {
                         name.push_back(upper ? char(std::toupper(static_cast<unsigned char>(c))) : c);
                     upper = !std::isalnum(static_cast<unsigned char>(c));
                 }
-                cases.push_back({path.string(), text.substr(6), name, number});
+                cases.push_back({path.string(), text.substr(6), name, number, {0}, opening});
             } else if (cases.size() == first) {
-                throw std::runtime_error(path.string() + ":" + std::to_string(number) + ": no !case before this line");
+                opening.push_back({number, text, {}});
             } else if (text.rfind("!cut ", 0) == 0) {
                 std::istringstream sizes(text.substr(5));
                 for (size_t n; sizes >> n;) cases.back().cuts.push_back(n);
