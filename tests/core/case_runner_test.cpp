@@ -9,6 +9,7 @@
 //   !pictures  /  !font missing              the data-file pictures; a face the platform lacks
 //   !fresh                                   another fresh client in the same case
 //   {"menu": "mnutextbox"}                   a replay script event, verbatim
+//   keys 65 65+1 192+1:126                   key presses: code, "+" modifier mask, ":" the character typed
 //   recv lc(1,2)\x1f                         a chunk from the server, with C escapes
 //   recv*400 pt'.'\x1f                       one chunk of the bytes 400 times over
 //   text 200,300 ' 1.Sword'                  the same as recv lc(200,300)\x1fpt' 1.Sword'\x1f; more
@@ -187,6 +188,18 @@ public:
             const auto ev = parseScriptLine(t, error);
             if (!ev) return fail("not a valid event: " + error);
             if (!session().run(*ev, error)) fail(error);
+        } else if (word == "keys") {
+            std::istringstream keys(rest);
+            for (std::string key; keys >> key;) {
+                ScriptEvent ev;
+                ev.kind = ScriptEvent::Kind::KeyDown;
+                int vk = 0, mask = 0;
+                std::sscanf(key.c_str(), "%d+%d", &vk, &mask);
+                if (key.find(':') != std::string::npos) ev.ch = int16_t(std::stoi(key.substr(key.find(':') + 1)));
+                ev.vk = int16_t(vk), ev.mask = int16_t(mask);
+                std::string error;
+                session().run(ev, error);
+            }
         } else if (word == "recv" || word.rfind("recv*", 0) == 0) {
             std::string bytes;
             for (int n = word == "recv" ? 1 : std::stoi(word.substr(5)); n > 0; --n) bytes += unescape(rest);

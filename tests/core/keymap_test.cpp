@@ -69,33 +69,21 @@ TEST(CharacterCode, TypedTextAsItsCodePageByteAndControlsAsWindowsGivesThem) {
         QString text;
         std::optional<int16_t> code;
     };
+    // clang-format off
     const Case cases[] = {
-        {Qt::Key_A, kNone, "a", 97},
-        {Qt::Key_A, kShift, "A", 65},
-        {Qt::Key_QuoteLeft, kNone, "`", 96},
-        {Qt::Key_AsciiTilde, kShift, "~", 126},
-        {Qt::Key_Colon, kShift, ":", 58},
-        {Qt::Key_5, kPad, "5", 53},
-        {Qt::Key_Eacute, kNone, QStringLiteral("\u00e9"), 233},
-        {Qt::Key_unknown, kNone, QStringLiteral("\u20ac"), 0x80},
+        {Qt::Key_A, kNone, "a", 97}, {Qt::Key_A, kShift, "A", 65}, {Qt::Key_QuoteLeft, kNone, "`", 96},
+        {Qt::Key_AsciiTilde, kShift, "~", 126}, {Qt::Key_Colon, kShift, ":", 58}, {Qt::Key_5, kPad, "5", 53},
+        {Qt::Key_Eacute, kNone, QStringLiteral("\u00e9"), 233}, {Qt::Key_unknown, kNone, QStringLiteral("\u20ac"), 0x80},
         {Qt::Key_unknown, kNone, QStringLiteral("\u0416"), std::nullopt},  // not in the code page
-        {Qt::Key_V, kCtrl, "\x16", 22},
-        {Qt::Key_A, kCtrl, QString(), 1},  // also where Qt gives no text
-        {Qt::Key_Z, kCtrl | kShift, "\x1a", 26},
-        {Qt::Key_BracketLeft, kCtrl, "\x1b", 27},
-        {Qt::Key_Return, kCtrl, "\r", 10},
-        {Qt::Key_1, kCtrl, "1", std::nullopt},
-        {Qt::Key_Return, kNone, "\r", 13},
-        {Qt::Key_Enter, kPad, "\r", 13},
-        {Qt::Key_Backspace, kNone, "\b", 8},
-        {Qt::Key_Escape, kNone, "\x1b", 27},
-        {Qt::Key_Tab, kNone, "\t", 9},
+        // control characters as Windows gives them, also where Qt gives no text
+        {Qt::Key_V, kCtrl, "\x16", 22}, {Qt::Key_A, kCtrl, QString(), 1}, {Qt::Key_Z, kCtrl | kShift, "\x1a", 26},
+        {Qt::Key_BracketLeft, kCtrl, "\x1b", 27}, {Qt::Key_Return, kCtrl, "\r", 10}, {Qt::Key_1, kCtrl, "1", std::nullopt},
+        {Qt::Key_Return, kNone, "\r", 13}, {Qt::Key_Enter, kPad, "\r", 13}, {Qt::Key_Backspace, kNone, "\b", 8},
+        {Qt::Key_Escape, kNone, "\x1b", 27}, {Qt::Key_Tab, kNone, "\t", 9},
         // keys that type nothing
-        {Qt::Key_Up, kNone, QString(), std::nullopt},
-        {Qt::Key_F7, kNone, QString(), std::nullopt},
-        {Qt::Key_Shift, kShift, QString(), std::nullopt},
-        {Qt::Key_Delete, kNone, "\x7f", std::nullopt},
-        {Qt::Key_A, kAlt, "a", std::nullopt},
-    };
+        {Qt::Key_Up, kNone, QString(), std::nullopt}, {Qt::Key_F7, kNone, QString(), std::nullopt},
+        {Qt::Key_Shift, kShift, QString(), std::nullopt}, {Qt::Key_Delete, kNone, "\x7f", std::nullopt},
+        {Qt::Key_A, kAlt, "a", std::nullopt}};
+    // clang-format on
     for (const Case& c : cases) EXPECT_EQ(characterCodeFor(c.key, c.mods, c.text), c.code) << c.text.toStdString();
 }

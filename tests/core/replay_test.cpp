@@ -1,9 +1,8 @@
 // The replay driver itself: its command line, script lines, the state's fields,
-// whole runs from files, what a session holds in memory, and the data files.
+// whole runs from files and what a session holds in memory.
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QFontInfo>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -19,7 +18,6 @@
 #include "replay/replay_session.h"
 #include "replay/script.h"
 #include "replay/state_json.h"
-#include "session/data_files.h"
 #include "test_app.h"
 
 using namespace quorlak;
@@ -72,76 +70,35 @@ TEST(ReplayOptions, EveryOptionAndStreamFilesInOrder) {
 }
 
 TEST(ReplayOptions, UnusableArgumentsAreRefused) {
-    for (const QStringList& args : std::initializer_list<QStringList>{{"--bogus"},
-                                                                      {"--chunk"},
-                                                                      {"--chunk", "0"},
-                                                                      {"--chunk", "-4"},
-                                                                      {"--chunk", "+4"},
-                                                                      {"--chunk", "4k"},
-                                                                      {"--chunk="},
-                                                                      {"--size", "512"},
-                                                                      {"--size", "512x"},
-                                                                      {"--size", "x512"},
-                                                                      {"--size", "-1x5"},
-                                                                      {"--size", "40000x10"},
-                                                                      {"--size", "10x10x10"},
-                                                                      {"--png", ""},
-                                                                      {"--state"},
-                                                                      {"--script="}})
-        EXPECT_TRUE(std::holds_alternative<std::string>(parseReplayArgs(args))) << args.join(' ').toStdString();
+    for (const char* args : {"--bogus", "--chunk", "--chunk 0", "--chunk -4", "--chunk +4", "--chunk 4k",
+                             "--chunk=", "--size 512", "--size 512x", "--size x512", "--size -1x5", "--size 40000x10",
+                             "--size 10x10x10", "--png ", "--state", "--script="})
+        EXPECT_TRUE(std::holds_alternative<std::string>(parseReplayArgs(QString(args).split(' ')))) << args;
 }
 
+// Two events on a line, characters above U+00FF, fields missing, extra or out of range: refused.
 TEST(ReplayScript, MalformedLinesAreRefusedWithOneLine) {
-    for (const char* line : {R"(not json)",
-                             R"([1, 2])",
-                             R"("recv")",
-                             R"({})",
-                             R"({"recv": "a", "char": 5})",  // two events
-                             R"({"recv": 5})",
-                             R"({"recv": "\u0100"})",
-                             R"({"recv": "\ud83d\ude00"})",
-                             R"({"recv": "a", "extra": 1})",
-                             R"({"recv_file": ""})",
-                             R"({"keydown": 65})",
-                             R"({"keydown": "65", "mask": 0})",
-                             R"({"keydown": 65.5, "mask": 0})",
-                             R"({"keydown": 256, "mask": 0})",
-                             R"({"keydown": -1, "mask": 0})",
-                             R"({"keydown": 65, "mask": 8})",
-                             R"({"keydown": 65, "mask": 0, "char": "a"})",
-                             R"({"keydown": 65, "mask": true})",
-                             R"({"char": 300})",
-                             R"({"char": null})",
-                             R"({"settext": ["a"]})",
-                             R"({"menu": "mnuFly"})",
-                             R"({"menu": "MNUUSE"})",
-                             R"({"mousedown": "griditems", "button": 1})",
-                             R"({"mousedown": "griditems", "button": 3, "y": 0})",
-                             R"({"mousedown": "griditems", "button": 1, "y": -5})",
-                             R"({"mousedown": "TabStrip1", "button": 2, "y": 0})",
-                             R"({"mousedown": "gridmess", "button": 1})",
-                             R"({"select": "griditems", "row": 98})",
-                             R"({"select": "griditems"})",
-                             R"({"select": "gridmess", "row": -1})",
-                             R"({"select": "TabStrip1", "row": 1})",
-                             R"({"scroll": "gridmess", "toprow": 1})",
-                             R"({"scroll": "griditems", "toprow": 200})",
-                             R"({"tab": 0})",
-                             R"({"tab": 7})",
-                             R"({"mousemove": "griditems"})",
-                             R"({"mousemove": "form", "y": 3})",
-                             R"({"mousemove": "desk"})",
-                             R"({"dblclick": false})",
-                             R"({"dblclick": 1})",
-                             R"({"resize": [800]})",
-                             R"({"resize": [800, 600, 1]})",
-                             R"({"resize": {"w": 1, "h": 2}})",
-                             R"({"resize": [-1, 600]})",
-                             R"({"advance": -1})",
-                             R"({"advance": "10"})",
-                             R"({"advance": 1e12})",
-                             R"({"connection": "lost"})",
-                             R"({"broadcast_in": "F"})"}) {
+    // clang-format off
+    const char* lines[] = {
+        R"(not json)", R"([1, 2])", R"("recv")", R"({})", R"({"recv": "a", "char": 5})", R"({"recv": 5})",
+        R"({"recv": "\u0100"})", R"({"recv": "\ud83d\ude00"})", R"({"recv": "a", "extra": 1})",
+        R"({"recv_file": ""})", R"({"keydown": 65})", R"({"keydown": "65", "mask": 0})",
+        R"({"keydown": 65.5, "mask": 0})", R"({"keydown": 256, "mask": 0})", R"({"keydown": -1, "mask": 0})",
+        R"({"keydown": 65, "mask": 8})", R"({"keydown": 65, "mask": 0, "char": "a"})",
+        R"({"keydown": 65, "mask": true})", R"({"char": 300})", R"({"char": null})", R"({"settext": ["a"]})",
+        R"({"menu": "mnuFly"})", R"({"menu": "MNUUSE"})", R"({"mousedown": "griditems", "button": 1})",
+        R"({"mousedown": "griditems", "button": 3, "y": 0})", R"({"mousedown": "griditems", "button": 1, "y": -5})",
+        R"({"mousedown": "TabStrip1", "button": 2, "y": 0})", R"({"mousedown": "gridmess", "button": 1})",
+        R"({"select": "griditems", "row": 98})", R"({"select": "griditems"})",
+        R"({"select": "gridmess", "row": -1})", R"({"select": "TabStrip1", "row": 1})",
+        R"({"scroll": "gridmess", "toprow": 1})", R"({"scroll": "griditems", "toprow": 200})", R"({"tab": 0})",
+        R"({"tab": 7})", R"({"mousemove": "griditems"})", R"({"mousemove": "form", "y": 3})",
+        R"({"mousemove": "desk"})", R"({"dblclick": false})", R"({"dblclick": 1})", R"({"resize": [800]})",
+        R"({"resize": [800, 600, 1]})", R"({"resize": {"w": 1, "h": 2}})", R"({"resize": [-1, 600]})",
+        R"({"advance": -1})", R"({"advance": "10"})", R"({"advance": 1e12})", R"({"connection": "lost"})",
+        R"({"broadcast_in": "F"})"};
+    // clang-format on
+    for (const char* line : lines) {
         std::string error;
         EXPECT_FALSE(parseScriptLine(line, error).has_value()) << line;
         EXPECT_TRUE(!error.empty() && error.find('\n') == std::string::npos) << line << ": " << error;
@@ -267,15 +224,6 @@ TEST_F(Session, ReconnectDiscardsWhatTheOldConnectionLeftHeld) {
     EXPECT_EQ(session.heldBytes(), 0u);
 }
 
-TEST_F(Session, UnreadableReceivedFileIsAnError) {
-    ScriptEvent ev;
-    ev.kind = ScriptEvent::Kind::RecvFile;
-    ev.path = "/nonexistent/replay/stream.bin";
-    std::string error;
-    EXPECT_FALSE(session.run(ev, error));
-    EXPECT_NE(error.find("stream.bin"), std::string::npos);
-}
-
 // A long replay delivered file by file once kept every file for good.
 TEST_F(Session, DeliveredFilesAreLetGoAndWaitingOnesKeptUntilDelivered) {
     for (int i = 0; i < 20; ++i) {
@@ -306,44 +254,4 @@ TEST_F(Session, DataHandedToTheCoreInAPauseIsLetGo) {
     EXPECT_EQ(currentX(), 7);
     // the key ran before the tick that fell due in the pause, and restarted it
     EXPECT_EQ(session.host().sent(), std::vector<std::string>{" 40, 0"});
-}
-
-// The data files beside the program: number n draws the picture the table names for n.
-TEST(DataFiles, PictureNumbersDrawTheirNamedFiles) {
-    test::ensureGuiApp();
-    const Pictures loaded = loadPictures();
-    for (int n : {1, 7, 15, 20, 21, 22, 23}) ASSERT_TRUE(loaded.has(n)) << "data files missing: picture " << n;
-    for (int n = 16; n <= 19; ++n) EXPECT_FALSE(loaded.has(n)) << n;
-    const auto expectPicture = [&](int n, QPoint at, const QString& file, QRect where) {
-        ReplaySession session(loaded, loadTerminalFont());
-        session.receiveFile("lc(" + std::to_string(at.x()) + "," + std::to_string(at.y()) +
-                            ")\x1f"
-                            "cw" +
-                            std::to_string(n) + "\x1f");
-        const QImage& screen = session.core().canvas().image();
-        QImage want(findDataFile("pictures/" + file));
-        ASSERT_FALSE(want.isNull()) << file.toStdString();
-        if (where.isEmpty()) where.setSize(want.size());
-        want = want.convertToFormat(QImage::Format_ARGB32).scaled(where.size());
-        int differ = 0;
-        for (int y = 0; y < where.height(); ++y)
-            for (int x = 0; x < where.width(); ++x)
-                if (qAlpha(want.pixel(x, y)) >= 128)  // transparent parts leave the black display
-                    differ += (screen.pixel(where.x() + x, where.y() + y) & 0xffffff) != (want.pixel(x, y) & 0xffffff);
-        EXPECT_EQ(differ, 0) << file.toStdString();
-    };
-    expectPicture(1, {10, 10}, "bear.gif", QRect(10, 10, 44, 44));
-    expectPicture(7, {322, 60}, "wizard.gif", QRect(300, 60, 44, 44));
-    expectPicture(15, {10, 10}, "merman.gif", QRect(10, 10, 44, 44));
-    expectPicture(20, {400, 100}, "Treasure-chest-closed.gif", QRect(180, 40, 0, 0));  // natural size
-    expectPicture(21, {30, 300}, "water.gif", QRect(30, 300, 0, 0));
-    expectPicture(22, {10, 10}, "skull&bones.gif", QRect(10, 10, 32, 32));
-    expectPicture(23, {10, 10}, "peace.gif", QRect(10, 10, 32, 32));
-}
-
-TEST(DataFiles, TerminalFaceIsInstalledAtSixteenPixels) {
-    test::ensureGuiApp();
-    const QFontInfo info(loadTerminalFont());
-    EXPECT_EQ(info.family(), QStringLiteral("KELVOASCII"));
-    EXPECT_EQ(info.pixelSize(), 16);
 }

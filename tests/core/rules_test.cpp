@@ -17,44 +17,19 @@
 using namespace quorlak;
 
 TEST(ValRule, ReadsTheLeadingNumberLeniently) {
+    // clang-format off
     const std::pair<const char*, double> cases[] = {
-        {"123abc", 123},
-        {"  42", 42},
-        {"-17 apples", -17},
-        {"+5", 5},
-        {"3.25x", 3.25},
-        {"1.2.3", 1.2},
-        {".5", 0.5},
+        {"123abc", 123}, {"  42", 42}, {"-17 apples", -17}, {"+5", 5}, {"3.25x", 3.25}, {"1.2.3", 1.2}, {".5", 0.5},
         {"12,345", 12},
         // blanks, tabs and line feeds are skipped anywhere; a carriage return ends the number
-        {"1 2 3", 123},
-        {"\t- 4\n5", -45},
-        {" 1 . 5 ", 1.5},
-        {"1\r2", 1},
+        {"1 2 3", 123}, {"\t- 4\n5", -45}, {" 1 . 5 ", 1.5}, {"1\r2", 1},
         // no leading number
-        {"", 0},
-        {"abc", 0},
-        {"-", 0},
-        {".", 0},
-        {"   ", 0},
-        {"&", 0},
-        {"&X1", 0},
+        {"", 0}, {"abc", 0}, {"-", 0}, {".", 0}, {"   ", 0}, {"&", 0}, {"&X1", 0},
         // exponents with E or D; one without digits is ignored
-        {"1E3", 1000},
-        {"2.5d2", 250},
-        {"5E-1", 0.5},
-        {"7E", 7},
-        {"7E+", 7},
-        {"1 E 2", 100},
-        {"12e", 12},
-        {"12d1", 120},
+        {"1E3", 1000}, {"2.5d2", 250}, {"5E-1", 0.5}, {"7E", 7}, {"7E+", 7}, {"1 E 2", 100}, {"12e", 12}, {"12d1", 120},
         // hexadecimal and octal integers
-        {"&H1F", 31},
-        {"&hff zz", 255},
-        {"&O17", 15},
-        {"&O19", 1},
-        {"&H", 0},
-        {"1E999999999999999999", HUGE_VAL}};
+        {"&H1F", 31}, {"&hff zz", 255}, {"&O17", 15}, {"&O19", 1}, {"&H", 0}, {"1E999999999999999999", HUGE_VAL}};
+    // clang-format on
     for (const auto& [text, value] : cases) EXPECT_EQ(valNumber(text), value) << '"' << text << '"';
     EXPECT_TRUE(std::signbit(valNumber("-0")));
     EXPECT_TRUE(std::isinf(valNumber("1E400")));
@@ -101,29 +76,22 @@ TEST(Coords, ArgumentsToPoints) {
         bool read;
         int16_t x0, y0, x1, y1;  // the points before: (11, 0) and (7, 9)
     };
+    // clang-format off
     const Case cases[] = {
-        {"(10,20)-(30,40)", true, 10, 20, 30, 40},
-        {"10,20,30,40", true, 10, 20, 30, 40},
-        {"(10,20),30,40", true, 10, 20, 30, 40},
-        {" ( 10 , 20 ) - ( 30 , 40 ) ", true, 10, 20, 30, 40},
-        {"(100,200)", true, 100, 200, 7, 9},  // missing numbers keep earlier values
-        {"(100,100),30", true, 100, 100, 30, 9},
+        {"(10,20)-(30,40)", true, 10, 20, 30, 40}, {"10,20,30,40", true, 10, 20, 30, 40},
+        {"(10,20),30,40", true, 10, 20, 30, 40}, {" ( 10 , 20 ) - ( 30 , 40 ) ", true, 10, 20, 30, 40},
+        {"(100,200)", true, 100, 200, 7, 9}, {"(100,100),30", true, 100, 100, 30, 9},  // missing numbers stay
         {"7.5,8.5", true, 8, 8, 7, 9},  // half to even
         {"(1,-2)", true, 1, 0, 2, 9},   // a minus separates: nothing is negative
-        {"1,2,3,4,99999999,junk", true, 1, 2, 3, 4},
-        {"( 1 2 , 3 4 )", true, 12, 34, 7, 9},  // blanks inside a number
-        {"&H10,&O10", true, 16, 8, 7, 9},
-        {"2.5x,junk", true, 2, 0, 7, 9},
-        {"32767,0", true, 32767, 0, 7, 9},
+        {"1,2,3,4,99999999,junk", true, 1, 2, 3, 4}, {"( 1 2 , 3 4 )", true, 12, 34, 7, 9},
+        {"&H10,&O10", true, 16, 8, 7, 9}, {"2.5x,junk", true, 2, 0, 7, 9}, {"32767,0", true, 32767, 0, 7, 9},
         // a buffer holds short arguments; longer ones decode the same
         {"(" + std::string(64, ' ') + "10,20)-(30," + std::string(5000, ' ') + "40)", true, 10, 20, 30, 40},
         // refused: the points stay
-        {"", false, 11, 0, 7, 9},
-        {"(42)", false, 11, 0, 7, 9},
-        {"40000,1", false, 11, 0, 7, 9},
-        {"1,2,1E9", false, 11, 0, 7, 9},
-        {"1,2,3,70000", false, 11, 0, 7, 9},
+        {"", false, 11, 0, 7, 9}, {"(42)", false, 11, 0, 7, 9}, {"40000,1", false, 11, 0, 7, 9},
+        {"1,2,1E9", false, 11, 0, 7, 9}, {"1,2,3,70000", false, 11, 0, 7, 9},
         {"(" + std::string(200, '9') + ",1)", false, 11, 0, 7, 9}};
+    // clang-format on
     for (const Case& c : cases) {
         Points p;
         p.x[0] = 11;

@@ -4,6 +4,8 @@
 // the client's state file and screenshots. Every wait polls with a limit;
 // every process started here is stopped when its owner goes, pass or fail.
 
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -11,6 +13,8 @@
 #include <QProcess>
 #include <QRect>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
 #include <functional>
 #include <optional>
 
@@ -87,5 +91,36 @@ int countPixels(const QImage& image, const QRect& area, const std::function<bool
 // Rows of a state grid ("griditems" or "gridmess").
 QJsonArray gridRows(const QJsonObject& state, const char* grid);
 inline QString text(const QJsonValue& row, const char* key) { return row[QLatin1String(key)].toString(); }
+
+// One game per test: its own server, its own clients, its own private runtime
+// directory (so the key broadcast reaches only this test's clients).
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const QString missing = missingDesktop();
+        if (!missing.isEmpty()) GTEST_SKIP() << missing.toStdString();
+        server = std::make_unique<ServerProcess>(dir.path());
+        QString error;
+        ASSERT_TRUE(dir.isValid() && server->start(&error)) << error.toStdString();
+    }
+    // Clients go before their server, so they never see it vanish.
+    void TearDown() override { clients.clear(); }
+
+    // A new client window, connected; the first one at the screen's corner, the next beside it.
+    ClientWindow* openClient() {
+        ++opened;
+        auto& client = clients.emplace_back(
+            std::make_unique<ClientWindow>(dir.path(), dir.filePath(QString("state-%1.json").arg(opened))));
+        QString error;
+        if (client->start(server->port(), QPoint(opened % 2 == 1 ? 0 : 600, 0), &error)) return client.get();
+        ADD_FAILURE() << error.toStdString();
+        return nullptr;
+    }
+
+    QTemporaryDir dir;  // private to this user (0700), as the broadcast wants
+    std::unique_ptr<ServerProcess> server;
+    std::deque<std::unique_ptr<ClientWindow>> clients;
+    int opened = 0;
+};
 
 }  // namespace quorlak::e2e

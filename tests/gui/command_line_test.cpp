@@ -62,19 +62,11 @@ TEST(CommandLine, ChoosesTheModeChecksTheAddressAndTakesAStateFile) {
 }
 
 TEST(CommandLine, UnusableArgumentsAreErrorsWithStatusTwo) {
-    const QStringList bad[] = {{"--connect"},
-                               {"--connect", "nohost"},
-                               {"--connect", "host:32768"},
-                               {"--connect", "host:1212.5"},
-                               {"--connect", ":1212"},
-                               {"--connect", "a:1", "--demo"},
-                               {"--demo", "--connect", "a:1"},
-                               {"--connect", "a:1", "--connect", "b:2"},
-                               {"--bogus"},
-                               {"stray"},
-                               {"--demo", "--state-file"},
-                               {"--state-file="}};
-    for (const QStringList& args : bad) {
+    for (const char* line :
+         {"--connect", "--connect nohost", "--connect host:32768", "--connect host:1212.5", "--connect :1212",
+          "--connect a:1 --demo", "--demo --connect a:1", "--connect a:1 --connect b:2", "--bogus", "stray",
+          "--demo --state-file", "--state-file="}) {
+        const QStringList args = QString(line).split(' ');
         const LaunchOptions o = parse(args);
         EXPECT_EQ(o.mode, Mode::Error) << args.join(' ').toStdString();
         EXPECT_EQ(o.exitStatus, 2) << args.join(' ').toStdString();

@@ -179,6 +179,19 @@ TEST_F(ConnectedWindow, RightClickOnTheItemGridOffersTheItemActionsAndAnExchange
     EXPECT_EQ(grid->currentIndex().row(), 0);
 }
 
+TEST_F(ConnectedWindow, ARisingUserCountSoundsAndAClickOnAMessageRowAnswersIt) {
+    server.send(
+        "cd01 \x1flc(10,150)\x1fpt'1 users'\x1flc(10,150)\x1fpt'2 users'\x1f"
+        "lc(0,490)\x1fpt'-P bob                  hi'\x1f");
+    ASSERT_TRUE(waitUntil([this] { return window->core().beeps() == 1 && window->messageGrid()->isVisible(); }));
+    MessageGridView* grid = window->messageGrid();
+    // on the name: the message cell of the newest row is already the current cell
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(0, 2)).center());
+    ASSERT_TRUE(server.waitForReceived(" 13, 0"));
+    EXPECT_TRUE(server.received().startsWith(" 77, 1 80, 0 66, 0 79, 0 66, 0 32, 0"))
+        << server.received().toStdString();
+}
+
 TEST_F(ConnectedWindow, OnlyADoubleClickOnTheBareDisplayFreezesIt) {
     QTest::mouseDClick(window->tabStrip(), Qt::LeftButton, {}, window->tabStrip()->tabRect(1).center());
     QTest::mouseDClick(window->itemGrid()->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
