@@ -1,5 +1,5 @@
 // The display's pixel rules: where lines, boxes, circles, text and pictures
-// land, how they clip, where they leave the point, and the damage they report.
+// land, how they clip and where they leave the point.
 #include "display/canvas.h"
 
 #include <gtest/gtest.h>
@@ -161,22 +161,4 @@ TEST(Canvas, PicturesScaleNearestNeighbourClipAndKeepThePoint) {
     EXPECT_TRUE(d.px(144, 100) == d.canvas.backColor && d.px(99, 143) == d.canvas.backColor);
     EXPECT_EQ(d.px(511, 511), kWhite);
     EXPECT_EQ(d.point(), QPointF(7, 8));
-}
-
-TEST(Canvas, DamageCoversWhatChangedOnce) {
-    Drawn d([](Canvas&) {});
-    EXPECT_TRUE(d.canvas.takeDamage().isEmpty());
-    d.canvas.point(3, 4, kWhite);
-    d.canvas.fillBox(100, 200, 110, 205, kWhite);
-    const QRect damage = d.canvas.takeDamage();
-    EXPECT_TRUE(damage.contains(QPoint(3, 4)) && damage.contains(QRect(QPoint(100, 200), QPoint(110, 205))));
-    EXPECT_TRUE(d.canvas.takeDamage().isEmpty());
-    d.canvas.line(-1000, -1000, 2000, 2000, kWhite);
-    EXPECT_EQ(d.canvas.takeDamage(), d.canvas.image().rect());  // and stays on the image
-    d.canvas.fillBox(600, 600, 700, 700, kWhite);
-    d.canvas.setPixel(-1, 3, kWhite);
-    EXPECT_TRUE(d.canvas.takeDamage().isEmpty());
-    d.canvas.currentX = 50, d.canvas.currentY = 50;
-    d.canvas.printText("I");
-    EXPECT_TRUE(d.canvas.takeDamage().contains(QRect(50, 50, 8, 16)));
 }

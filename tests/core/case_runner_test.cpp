@@ -15,6 +15,7 @@
 //   text 200,300 ' 1.Sword'                  the same as recv lc(200,300)\x1fpt' 1.Sword'\x1f; more
 //                                            "X,Y 'text'" after it go in the same chunk
 //   snap NAME                                keeps the picture; ?same NAME / ?differs NAME compare with it
+//   ?drawn  /  ?undrawn                      the line before changed the picture / left it as it was
 //   ?txtbox.top 300                          a state path (index -1 is the last, # the size) holds a JSON value;
 //   ? {"boxleft": 0, "txtbox": {"top": 1}}   objects hold at least the members given
 //   ?broadcasts [70]                         keys broadcast to other windows
@@ -169,6 +170,7 @@ public:
     void step(const CaseLine& line) {
         line_ = &line;
         const std::string& t = line.text;
+        if (t[0] != '?' && t[0] != '!' && session_) before_ = picture();
         const auto space = t.find(' ');
         const std::string word = t.substr(0, space), rest = space == std::string::npos ? "" : t.substr(space + 1);
         int x = 0, y = 0;
@@ -183,6 +185,9 @@ public:
             font_.setPixelSize(16);
         } else if (word == "!fresh") {
             session_.reset();
+        } else if (word == "?drawn" || word == "?undrawn") {
+            if ((before_ != picture()) != (word == "?drawn"))
+                fail("the line before drew " + std::string(word == "?drawn" ? "nothing" : "something"));
         } else if (t[0] == '{') {
             std::string error;
             const auto ev = parseScriptLine(t, error);
@@ -319,6 +324,7 @@ private:
     Pictures pictures_;
     std::unique_ptr<ReplaySession> session_;
     std::map<std::string, QImage> snaps_;
+    QImage before_;  // the picture before the last event
 };
 
 class Case : public ::testing::TestWithParam<CaseSpec> {};

@@ -1,5 +1,5 @@
 // The framer's own invariants: records do not depend on how the stream is
-// cut, a hold keeps the rest in order, and no record grows memory unbounded.
+// cut, and no record grows memory unbounded.
 #include "terminal/framer.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +13,15 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-// Records what the framer hands over as "code:argument"; can hold the stream on one.
+// Records what the framer hands over as "code:argument".
 class Recorder : public RecordHandler {
 public:
     void beginChunk() override { ++chunks; }
     Flow handle(const Record& r) override {
         records.push_back(std::string(recordCodeName(r.code)) + ":" + std::string(r.arg));
-        return records.back() == holdOn ? Flow::Hold : Flow::Continue;
+        return Flow::Continue;
     }
     Strings records;
-    std::string holdOn;
     int chunks = 0;
 };
 
@@ -53,35 +52,6 @@ TEST(Framer, EveryChunkingGivesTheSameRecordsAndTail) {
     }
 }
 
-TEST(Framer, HoldKeepsTheRestForResume) {
-    Rig rig;
-    rig.rec.holdOn = "pz:500";
-    rig.feed("cs\x1fpz500\x1flc1,1\x1fps2,2\x1fp");
-    EXPECT_TRUE(rig.framer.holding());
-    EXPECT_EQ(rig.rec.records, Strings({"cs:", "pz:500"}));
-    EXPECT_EQ(rig.tail, "p");  // the tail is settled before any record runs
-    rig.rec.holdOn = "ps:2,2";
-    rig.framer.resume(rig.rec);
-    EXPECT_TRUE(rig.framer.holding());
-    EXPECT_EQ(rig.rec.records, Strings({"cs:", "pz:500", "lc:1,1", "ps:2,2"}));
-    rig.framer.resume(rig.rec);
-    EXPECT_FALSE(rig.framer.holding());
-    EXPECT_EQ(rig.framer.heldBytes(), 0u);
-    rig.feed("t\x1f");
-    EXPECT_EQ(rig.rec.records.back(), "pt:");
-
-    // A hold on the record that joins the tail.
-    Rig joined;
-    joined.rec.holdOn = "pz:9";
-    joined.feed("p");
-    joined.feed(
-        "z9\x1f"
-        "cs\x1f");
-    EXPECT_TRUE(joined.framer.holding());
-    joined.framer.resume(joined.rec);
-    EXPECT_EQ(joined.rec.records, Strings({"pz:9", "cs:"}));
-}
-
 TEST(Framer, OversizedRecordIsDroppedAndMemoryStaysBounded) {
     Rig rig;
     const std::string block(64 * 1024, 'x');
@@ -107,17 +77,4 @@ TEST(Framer, OversizedRecordIsDroppedAndMemoryStaysBounded) {
         "more\x1f"
         "cs\x1f");
     EXPECT_EQ(one.rec.records, Strings({"cs:", "cs:"}));
-}
-
-TEST(Framer, RestartForgetsTheUnfinishedAndTheHeldRecords) {
-    Rig rig;
-    rig.rec.holdOn = "pz:5";
-    rig.feed(
-        "pz5\x1f"
-        "cs\x1flc(1,");
-    rig.framer.restart();
-    EXPECT_TRUE(rig.tail.empty());
-    EXPECT_FALSE(rig.framer.holding());
-    rig.feed("ps(2,3)\x1f");
-    EXPECT_EQ(rig.rec.records, Strings({"pz:5", "ps:(2,3)"}));
 }

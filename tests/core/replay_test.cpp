@@ -240,18 +240,3 @@ TEST_F(Session, DeliveredFilesAreLetGoAndWaitingOnesKeptUntilDelivered) {
     EXPECT_EQ(session.heldBytes(), 0u);
     EXPECT_EQ(currentX(), 5);
 }
-
-// Waiting data handed to the core when a keep-alive falls due in a pause is
-// the core's to keep; the driver lets its own copy go.
-TEST_F(Session, DataHandedToTheCoreInAPauseIsLetGo) {
-    run(R"({"advance": 40000})");
-    session.receiveFile("pz32767\x1f");  // holds past the keep-alive at 65 s
-    session.receiveFile(std::string(50000, 'y') + "\x1flc(7,8)\x1f");
-    run(R"({"keydown": 40, "mask": 0})");
-    EXPECT_GT(session.heldBytes(), 50000u);
-    run(R"({"advance": 36000})");
-    EXPECT_EQ(session.heldBytes(), 0u);
-    EXPECT_EQ(currentX(), 7);
-    // the key ran before the tick that fell due in the pause, and restarted it
-    EXPECT_EQ(session.host().sent(), std::vector<std::string>{" 40, 0"});
-}

@@ -1,5 +1,5 @@
 // Pure rules, a case a line: number reading, rounding, points, key items,
-// the Windows-1252 code page and the height of a screen line.
+// and the Windows-1252 code page.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,8 +9,6 @@
 
 #include "display/cp1252.h"
 #include "input/key_items.h"
-#include "input/keymap.h"
-#include "panels/screen_regions.h"
 #include "terminal/coords.h"
 #include "terminal/val_rule.h"
 
@@ -143,21 +141,4 @@ TEST(Cp1252, MapsTheHighBlockAndRoundTripsEveryByte) {
     EXPECT_EQ(qstringToCp1252(QString::fromUtf8("\u2122"), '#'), "\x99");
     EXPECT_EQ(unicodeToCp1252(0x80), std::nullopt);  // the C1 control is not the euro's byte
     EXPECT_EQ(unicodeToCp1252(0x81), 0x81);
-}
-
-// Typed characters as the keyboard reads them; C1 controls have no place there.
-TEST(Cp1252, TypedCharacters) {
-    const std::pair<char32_t, std::optional<uint8_t>> chars[] = {
-        {U'A', 0x41},      {U'\u00ff', 0xFF},         {U'\u0160', 0x8A},         {U'\u0178', 0x9F},
-        {U'\u2122', 0x99}, {U'\u0081', std::nullopt}, {U'\u0100', std::nullopt}, {U'\U0001F600', std::nullopt}};
-    for (const auto& [code, byte] : chars) EXPECT_EQ(cp1252FromUnicode(code), byte) << uint32_t(code);
-}
-
-TEST(ScreenLines, HeightFromTheBottomRoundsHalfToEvenAndTheMiddleSplitsAt170) {
-    const std::pair<float, int> heights[] = {{452, 60}, {452.5f, 60}, {451.5f, 60}, {453.4f, 59}, {-100000.0f, 32767}};
-    for (const auto& [y, h] : heights) EXPECT_EQ(lineHeight(y), h) << y;
-    EXPECT_EQ(classifyLine(200, 169.5f), ScreenRegion::StatusColumn);
-    EXPECT_EQ(classifyLine(200, 170), ScreenRegion::ListColumn);
-    EXPECT_EQ(classifyLine(-5, 0), ScreenRegion::MessageBand);
-    EXPECT_EQ(classifyLine(600, 0), ScreenRegion::TopBand);
 }

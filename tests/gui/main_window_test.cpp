@@ -116,6 +116,9 @@ TEST_F(ConnectedWindow, KeysReachTheServerOnceAndStillReachTheFocusedControl) {
     EXPECT_EQ(window->entryBox()->text(), QStringLiteral("cd"));
     EXPECT_EQ(window->core().textBox().text, "cd");
     EXPECT_EQ(server.received().toStdString(), " 65, 0 66, 1 67, 0 68, 0");
+    // a click on the third tab asks for its screen
+    QTest::mouseClick(window->tabStrip(), Qt::LeftButton, {}, window->tabStrip()->tabRect(2).center());
+    EXPECT_TRUE(server.waitForReceived(" 68, 0 118, 0 83, 1"));
 }
 
 TEST_F(ConnectedWindow, TheTextBoxEditsLocallySendsOnEnterAndAClickOnAPanelTakesItsKeys) {

@@ -6,11 +6,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "panels/gui/entry_box.h"
 #include "panels/gui/item_grid_view.h"
 #include "panels/gui/log_window.h"
 #include "panels/gui/message_grid_view.h"
-#include "panels/gui/tab_strip.h"
 
 using namespace quorlak;
 
@@ -109,107 +107,6 @@ TEST(MessageGridAdapter, FollowsTheDequeByInsertingAndDroppingRows) {
     model.firstRow = 0;
     adapter.follow();
     EXPECT_EQ(std::tuple(adapter.rowCount(), reset.count()), std::tuple(0, 1));
-}
-
-TEST(MessageGridView, ScrollsToTheModelsTopRowAndReportsSelectionsInModelNumbers) {
-    MessageGridModel model;
-    for (int i = 0; i < 40; ++i) model.rows.push_back(message("P", "line " + std::to_string(i)));
-    model.firstRow = 100;  // rows 100 to 139
-    model.toprow = 130;
-    model.row = 100;
-    Host host;
-    MessageGridView view(model, &host.widget);
-    QSignalSpy selected(&view, &MessageGridView::playerSelected);
-    view.sync();
-    EXPECT_TRUE(view.isColumnHidden(0));
-    EXPECT_EQ(std::tuple(view.columnWidth(1), view.columnWidth(2)), std::tuple(15, 148));
-    EXPECT_EQ(view.verticalScrollBar()->value(), 30);
-    EXPECT_EQ(selected.count(), 0);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, view.visualRect(view.model()->index(31, 3)).center());
-    ASSERT_EQ(selected.count(), 1);
-    EXPECT_EQ(selected.at(0).at(0).toLongLong(), 131);
-}
-
-TEST(MessageGridView, TheCurrentCellKeepsItsOwnTextColour) {
-    MessageGridModel model;
-    model.rows.push_back(message("X", "plain words"));
-    model.rows.push_back(message("P", "Player is here: Bob", 0xffff0000));
-    model.row = 1;  // the newest row's message cell is the current cell, as after every addition
-    model.col = 3;
-    Host host;
-    MessageGridView view(model, &host.widget);
-    model.geometry = {0, 456, 513, 56};
-    model.visible = true;
-    touchAndSync(model, view);
-    ASSERT_EQ(view.currentIndex(), view.model()->index(1, 3));
-    const QImage shot = view.grab().toImage();
-    auto count = [&](int row, auto match) {
-        const QRect cell = view.visualRect(view.model()->index(row, 3));
-        int n = 0;
-        for (int y = cell.top(); y <= cell.bottom(); ++y)
-            for (int x = cell.left(); x <= cell.right(); ++x) n += match(QColor(shot.pixel(x, y))) ? 1 : 0;
-        return n;
-    };
-    auto reddish = [](const QColor& c) { return c.red() > 160 && c.green() < 90 && c.blue() < 140; };
-    auto whitish = [](const QColor& c) { return c.red() > 200 && c.green() > 200 && c.blue() > 200; };
-    EXPECT_GT(count(1, reddish), 10);
-    EXPECT_EQ(count(1, whitish), 0);
-    EXPECT_GT(count(0, whitish), 10);  // another row's text keeps the grid's own white
-}
-
-TEST(TabStrip, ClicksAndPressesGoToThePlayerSignalsButSyncingDoesNot) {
-    TabStripModel model;
-    Host host;
-    TabStrip tabs(model, &host.widget);
-    QSignalSpy clicked(&tabs, &TabStrip::playerClickedTab), pressed(&tabs, &TabStrip::pressed);
-    tabs.sync();
-    QStringList captions;
-    for (int i = 0; i < tabs.count(); ++i) captions << tabs.tabText(i);
-    EXPECT_EQ(captions, QStringList({"items", "status", "Spells", "company", "area", "everyone"}));
-    EXPECT_EQ(tabs.geometry(), QRect(184, 424, 337, 25));
-    EXPECT_LE(tabs.tabRect(5).right(), 337);  // all six fit the designed width
-    QTest::mouseClick(&tabs, Qt::RightButton, {}, tabs.tabRect(2).center());
-    EXPECT_EQ(std::tuple(clicked.count(), tabs.currentIndex()), std::tuple(0, 0));
-    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
-    ASSERT_EQ(clicked.count(), 1);
-    EXPECT_EQ(clicked.at(0).at(0).toInt(), 3);
-    ASSERT_EQ(pressed.count(), 2);
-    EXPECT_EQ(std::tuple(pressed.at(0).at(0).toInt(), pressed.at(1).at(0).toInt()), std::tuple(2, 1));
-    model.selected = 6;
-    model.visible = false;
-    touchAndSync(model, tabs);
-    EXPECT_EQ(std::tuple(tabs.currentIndex(), tabs.isVisible(), clicked.count()), std::tuple(5, false, 1));
-}
-
-TEST(EntryBox, FollowsTheModelWithoutUndoingTypingTheCoreHasNotTaken) {
-    TextBoxModel model;
-    Host host;
-    EntryBox box(model, &host.widget);
-    QSignalSpy edited(&box, &EntryBox::playerEdited);
-    box.sync();
-    EXPECT_FALSE(box.isVisible());
-    model.visible = true;
-    model.geometry = {100, 200, 81, 18};
-    model.maxlength = 0;
-    model.text = "caf\xe9";
-    touchAndSync(model, box);
-    EXPECT_TRUE(box.isVisible());
-    EXPECT_EQ(box.geometry(), QRect(100, 200, 81, 18));
-    EXPECT_EQ(box.maxLength(), 32767);
-    EXPECT_EQ(box.text(), QStringLiteral("caf\u00e9"));
-    box.setCursorPosition(4);
-    QTest::keyClicks(&box, "s");
-    ASSERT_EQ(edited.count(), 1);
-    EXPECT_EQ(edited.at(0).at(0).value<std::string>(), "caf\xe9s");
-    // something else in the model changes before the core takes the typing
-    model.maxlength = 6;
-    touchAndSync(model, box);
-    EXPECT_EQ(box.maxLength(), 6);
-    EXPECT_EQ(box.text(), QStringLiteral("caf\u00e9s"));
-    // a text the core sets does replace it
-    model.text.clear();
-    touchAndSync(model, box);
-    EXPECT_EQ(box.text(), QString());
 }
 
 TEST(LogWindow, OpensAtTheNewestLinesFollowsThemOnlyThereAndReplacesAfterAReset) {
