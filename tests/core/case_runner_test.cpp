@@ -188,23 +188,17 @@ public:
         } else if (word == "?drawn" || word == "?undrawn") {
             if ((before_ != picture()) != (word == "?drawn"))
                 fail("the line before drew " + std::string(word == "?drawn" ? "nothing" : "something"));
-        } else if (t[0] == '{') {
-            std::string error;
-            const auto ev = parseScriptLine(t, error);
-            if (!ev) return fail("not a valid event: " + error);
-            if (!session().run(*ev, error)) fail(error);
         } else if (word == "keys") {
             std::istringstream keys(rest);
             for (std::string key; keys >> key;) {
-                ScriptEvent ev;
-                ev.kind = ScriptEvent::Kind::KeyDown;
                 int vk = 0, mask = 0;
                 std::sscanf(key.c_str(), "%d+%d", &vk, &mask);
-                if (key.find(':') != std::string::npos) ev.ch = int16_t(std::stoi(key.substr(key.find(':') + 1)));
-                ev.vk = int16_t(vk), ev.mask = int16_t(mask);
-                std::string error;
-                session().run(ev, error);
+                const auto ch = key.find(':');
+                run("{\"keydown\": " + std::to_string(vk) + ", \"mask\": " + std::to_string(mask) +
+                    (ch == std::string::npos ? "" : ", \"char\": " + key.substr(ch + 1)) + "}");
             }
+        } else if (t[0] == '{') {
+            run(t);
         } else if (word == "recv" || word.rfind("recv*", 0) == 0) {
             std::string bytes;
             for (int n = word == "recv" ? 1 : std::stoi(word.substr(5)); n > 0; --n) bytes += unescape(rest);
@@ -245,6 +239,14 @@ private:
         return *session_;
     }
     QImage picture() { return session().core().canvas().image().copy(); }
+
+    // One script line, as the driver reads it.
+    void run(const std::string& line) {
+        std::string error;
+        const auto ev = parseScriptLine(line, error);
+        if (!ev) return fail("not a valid event: " + error);
+        if (!session().run(*ev, error)) fail(error);
+    }
 
     void receive(const std::string& bytes) {
         const size_t piece = cut_ ? cut_ : std::max<size_t>(bytes.size(), 1);

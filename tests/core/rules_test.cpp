@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <random>
 #include <string>
 
 #include "display/cp1252.h"
@@ -31,20 +29,6 @@ TEST(ValRule, ReadsTheLeadingNumberLeniently) {
     for (const auto& [text, value] : cases) EXPECT_EQ(valNumber(text), value) << '"' << text << '"';
     EXPECT_TRUE(std::signbit(valNumber("-0")));
     EXPECT_TRUE(std::isinf(valNumber("1E400")));
-}
-
-// Plain integers take a short path; they must read as the general rule reads them, at every length.
-TEST(ValRule, PlainIntegersReadAsTheGeneralRuleReadsThem) {
-    std::mt19937 dice(7);
-    for (int length = 1; length <= 19; ++length) {
-        for (int trial = 0; trial < 50; ++trial) {
-            std::string digits = trial % 3 == 0 ? "-" : trial % 3 == 1 ? "+" : "";
-            for (int i = 0; i < length; ++i) digits += char('0' + dice() % 10);
-            const double expected = std::strtod(digits.c_str(), nullptr);
-            EXPECT_EQ(valNumber(digits), expected) << digits;
-            EXPECT_EQ(valNumber(" " + digits.substr(0, 1) + " " + digits.substr(1) + ")"), expected) << digits;
-        }
-    }
 }
 
 TEST(Rounding, HalfToEvenThenTheWidthIsChecked) {

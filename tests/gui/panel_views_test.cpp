@@ -41,7 +41,6 @@ TEST(ItemGridView, ShowsTheModelAndTellsPlayerEventsFromProgramChanges) {
     Host host;
     ItemGridView view(model, &host.widget);
     QSignalSpy scrolled(&view, &ItemGridView::playerScrolled), selected(&view, &ItemGridView::playerSelected);
-    QSignalSpy pressed(&view, &ItemGridView::pressed);
     view.sync();
     EXPECT_EQ(view.geometry(), QRect(184, 200, 329, 225));
     EXPECT_EQ(std::tuple(view.model()->rowCount(), view.columnWidth(0), view.rowHeight(5)), std::tuple(98, 15, 16));
@@ -69,14 +68,6 @@ TEST(ItemGridView, ShowsTheModelAndTellsPlayerEventsFromProgramChanges) {
     model.rows[1].text = "shield";
     touchAndSync(model, view);
     EXPECT_EQ(view.verticalScrollBar()->value(), 28);
-
-    // presses report the button and the twips below the top; only the left button selects
-    pressed.clear();
-    QTest::mousePress(view.viewport(), Qt::RightButton, {}, QPoint(40, 37));
-    QTest::mouseRelease(view.viewport(), Qt::RightButton, {}, QPoint(40, 37));
-    ASSERT_EQ(pressed.count(), 1);
-    EXPECT_EQ(std::tuple(pressed.at(0).at(0).toInt(), pressed.at(0).at(1).toInt()), std::tuple(2, 37 * 15));
-    EXPECT_EQ(selected.count(), 1);
 }
 
 TEST(MessageGridAdapter, FollowsTheDequeByInsertingAndDroppingRows) {
