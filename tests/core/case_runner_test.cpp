@@ -54,21 +54,21 @@ struct CaseLine {
     std::vector<std::string> art;  // the rows of an ?art expectation
 };
 
-struct CaseSpec {
+struct CaseScript {
     std::string path, title, name;
     int line = 0;
     std::vector<size_t> cuts{0};
     std::vector<CaseLine> lines;
 };
 
-void PrintTo(const CaseSpec& c, std::ostream* os) { *os << c.path << ":" << c.line << " " << c.title; }
+void PrintTo(const CaseScript& c, std::ostream* os) { *os << c.path << ":" << c.line << " " << c.title; }
 
-std::vector<CaseSpec> loadCases() {
+std::vector<CaseScript> loadCases() {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(QUORLAK_CASE_DIR))
         if (entry.path().extension() == ".case") files.push_back(entry.path());
     std::sort(files.begin(), files.end());
-    std::vector<CaseSpec> cases;
+    std::vector<CaseScript> cases;
     for (const auto& path : files) {
         std::ifstream in(path);
         std::string text;
@@ -165,7 +165,7 @@ std::string textRecords(const std::string& line) {
 // One run of a case on fresh clients.
 class CaseRun {
 public:
-    CaseRun(const CaseSpec& spec, size_t cut) : spec_(spec), cut_(cut) {}
+    CaseRun(const CaseScript& script, size_t cut) : script_(script), cut_(cut) {}
 
     void step(const CaseLine& line) {
         line_ = &line;
@@ -312,12 +312,12 @@ private:
     }
 
     void fail(const std::string& why) {
-        ADD_FAILURE_AT(spec_.path.c_str(), line_->number)
+        ADD_FAILURE_AT(script_.path.c_str(), line_->number)
             << line_->text << "\n  " << why
             << (cut_ ? "\n  (chunks cut in pieces of " + std::to_string(cut_) + ")" : "");
     }
 
-    const CaseSpec& spec_;
+    const CaseScript& script_;
     const size_t cut_;
     const CaseLine* line_ = nullptr;
     int width_ = ReplaySession::kDefaultSize;
@@ -329,7 +329,7 @@ private:
     QImage before_;  // the picture before the last event
 };
 
-class Case : public ::testing::TestWithParam<CaseSpec> {};
+class Case : public ::testing::TestWithParam<CaseScript> {};
 
 TEST_P(Case, Holds) {
     for (const size_t cut : GetParam().cuts) {
@@ -339,7 +339,7 @@ TEST_P(Case, Holds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Case, ::testing::ValuesIn(loadCases()),
-                         [](const ::testing::TestParamInfo<CaseSpec>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<CaseScript>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace quorlak::test
