@@ -44,20 +44,15 @@ TEST(ParsePort, RefusesEmptyAndOutOfRangeWithTheirOwnReason) {
 }
 
 TEST(ParseServerAddress, SplitsHostAndPortAtTheLastColon) {
-    auto a = parseServerAddress(QStringLiteral("game.example.org:1212"));
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->host, QStringLiteral("game.example.org"));
-    EXPECT_EQ(a->port, 1212);
-
-    a = parseServerAddress(QStringLiteral("[::1]:4000"));
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->host, QStringLiteral("::1"));
-    EXPECT_EQ(a->port, 4000);
-    EXPECT_EQ(a->display(), QStringLiteral("[::1]:4000"));
-
-    a = parseServerAddress(QStringLiteral("127.0.0.1: 80 "));
-    ASSERT_TRUE(a);
-    EXPECT_EQ(a->display(), QStringLiteral("127.0.0.1:80"));
+    const std::pair<const char*, std::tuple<QString, int, QString>> cases[] = {
+        {"game.example.org:1212", {"game.example.org", 1212, "game.example.org:1212"}},
+        {"[::1]:4000", {"::1", 4000, "[::1]:4000"}},
+        {"127.0.0.1: 80 ", {"127.0.0.1", 80, "127.0.0.1:80"}}};
+    for (const auto& [text, want] : cases) {
+        const auto a = parseServerAddress(QString::fromLatin1(text));
+        ASSERT_TRUE(a) << text;
+        EXPECT_EQ(std::tuple(a->host, int(a->port), a->display()), want) << text;
+    }
 }
 
 TEST(ParseServerAddress, RefusesMissingPartsAndBadPorts) {
