@@ -54,13 +54,9 @@ void ClientCore::runInput(const std::function<void()>& event) {
 // that waits, even when the event itself had to wait.
 void ClientCore::runPosted() {
     while (!posted_.empty()) {
+        // Only received data starts a pause, so nothing posted ever waits.
         auto work = std::move(posted_.front());
         posted_.erase(posted_.begin());
-        if (holding()) {
-            ++heldInputs_;
-            held_.emplace_front(std::move(work));
-            continue;
-        }
         sender_.beginHandler();
         work();
     }
