@@ -26,11 +26,11 @@ TEST(StartDialog, IsLaidOutAsDesigned) {
     StartDialog dialog;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Quorlak client"));
-    EXPECT_EQ(dialog.size(), QSize(211, 100));
+    EXPECT_EQ(dialog.size(), QSize(260, 164));
     const std::tuple<const char*, QRect, QString> controls[] = {
-        {"cmdClient", {64, 56, 97, 33}, "Connect"},     {"txtIPAddress", {8, 24, 121, 25}, "localhost"},
-        {"Label1", {16, 8, 105, 17}, "Server address"}, {"Label2", {136, 8, 49, 17}, "Port"},
-        {"txtPort", {136, 24, 65, 25}, "1212"},
+        {"cmdClient", {172, 126, 80, 30}, "Connect"},   {"txtIPAddress", {8, 24, 169, 25}, "localhost"},
+        {"Label1", {16, 8, 105, 17}, "Server address"}, {"Label2", {184, 8, 49, 17}, "Port"},
+        {"txtPort", {184, 24, 68, 25}, "1212"},         {"cmdCancel", {88, 126, 80, 30}, "Cancel"},
     };
     for (const auto& [name, rect, text] : controls) {
         auto* w = dialog.findChild<QWidget*>(QString::fromLatin1(name));
@@ -50,7 +50,7 @@ TEST(StartDialog, IsLaidOutAsDesigned) {
 }
 
 TEST(StartDialog, RefusesUnusablePortsAndStaysOpen) {
-    for (const char* port : {"", "abc", "1212.5", "-1", "32768"}) {
+    for (const char* port : {"", "abc", "1212.5", "-1", "0", "65536"}) {
         StartDialog dialog;
         QSignalSpy requested(&dialog, &StartDialog::connectRequested);
         dialog.show();
