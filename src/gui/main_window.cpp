@@ -295,8 +295,10 @@ std::string MainWindow::windowJson() const {
                std::to_string(centre.y()) + "]";
         first = false;
     }
+    // The status bar's message, as the one element of a JSON array without its brackets.
     const QByteArray notice = QJsonDocument(QJsonArray{statusBar()->currentMessage()}).toJson(QJsonDocument::Compact);
-    return out + "},\"notice\":" + notice.mid(1, notice.size() - 2).toStdString() + "}," + connectionControl_->json();
+    out += "},\"notice\":" + notice.mid(1, notice.size() - 2).toStdString() + "}";
+    return out + "," + connectionControl_->json();
 }
 
 void MainWindow::syncMenus() {
