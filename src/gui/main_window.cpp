@@ -128,7 +128,9 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
-    // Whatever refers to the core goes before it does.
+    // Whatever refers to the core goes before it does, and the connection's
+    // controls before the connection and the display they use.
+    delete connectionControl_;
     delete logWindow_;
     delete connection_;
     delete broadcast_;
