@@ -103,6 +103,10 @@ void ClientCore::keyPress(int16_t ch) {
     runOrDefer([=, this] { keyboard_.keyPress(ch, heldMask); });
 }
 
+void ClientCore::characterWithoutKey(char32_t ch) {
+    runOrDefer([=, this] { keyboard_.characterWithoutKey(ch); });
+}
+
 void ClientCore::setBoxText(std::string text) {
     runOrDefer([this, text = std::move(text)] { entry_.setText(text); });
 }
@@ -263,6 +267,7 @@ std::optional<double> ClientCore::nextWake() const {
 
 void ClientCore::write(std::string_view bytes) {
     if (connected_) host_.write(bytes);
+    else ++unsentWrites_;  // the window tells the player
 }
 
 void ClientCore::restartKeepAlive() {
@@ -272,7 +277,8 @@ void ClientCore::restartKeepAlive() {
 
 void ClientCore::keepAliveTick() {
     const double now = clock_.nowMs();
-    write(std::string_view("\0\0", 2));
+    // Only while connected; a missed keep-alive is no lost key.
+    if (connected_) host_.write(std::string_view("\0\0", 2));
     timerDue_ += kKeepAliveMs;
     if (timerDue_ <= now) timerDue_ = now + kKeepAliveMs;
 }

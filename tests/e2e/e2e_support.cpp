@@ -72,8 +72,7 @@ ServerProcess::ServerProcess(const QString& dir, int seed) : logPath_(dir + "/in
 ServerProcess::~ServerProcess() { stop(process_); }
 
 bool ServerProcess::start(QString* error) {
-    // The client takes ports up to 32767 only, and the system's own picks lie
-    // above that: try ports of that range until one is free.
+    // The server takes its port from the command line: try random ones until one is free.
     for (int attempt = 0; attempt < 20; ++attempt) {
         const auto port = static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768));
         process_.start(buildFile("quorlak-server"),
@@ -150,11 +149,13 @@ QJsonObject ClientWindow::state() const {
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-bool ClientWindow::waitForState(const std::function<bool(const QJsonObject&)>& holds) {
-    return waitUntil([&] {
-        last_ = state();
-        return !last_.isEmpty() && holds(last_);
-    });
+bool ClientWindow::waitForState(const std::function<bool(const QJsonObject&)>& holds, int timeoutMs) {
+    return waitUntil(
+        [&] {
+            last_ = state();
+            return !last_.isEmpty() && holds(last_);
+        },
+        timeoutMs);
 }
 
 QStringList ClientWindow::visibleWindows() const {

@@ -59,7 +59,7 @@ public:
 
     QJsonObject state() const;
     // Waits until the state file shows what `holds` wants; the last state read is kept.
-    bool waitForState(const std::function<bool(const QJsonObject&)>& holds);
+    bool waitForState(const std::function<bool(const QJsonObject&)>& holds, int timeoutMs = kWaitMs);
     const QJsonObject& lastState() const { return last_; }
     QString windowId() const { return windowId_; }
     // The client's windows now mapped: its main window, and any menu or log window open.

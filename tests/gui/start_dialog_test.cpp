@@ -35,7 +35,7 @@ TEST(StartDialog, OffersTheDefaultsAndTabsFromTheButtonToTheAddressAndThePort) {
 }
 
 TEST(StartDialog, RefusesUnusablePortsAndStaysOpen) {
-    for (const char* port : {"", "abc", "1212.5", "-1", "32768"}) {
+    for (const char* port : {"", "abc", "1212.5", "-1", "0", "65536"}) {
         StartDialog dialog;
         QSignalSpy requested(&dialog, &StartDialog::connectRequested);
         dialog.show();
