@@ -72,6 +72,9 @@ TEST(ConnectionWindow, ALostServerIsShownTriedAgainAndLeftAloneOnlyWhenThePlayer
     ASSERT_TRUE(server.acceptClient());  // the client's own next attempt
     ASSERT_TRUE(waitUntil([&] { return window.core().connected() && !banner->isVisible(); }));
     EXPECT_FALSE(window.display()->dimmed() || window.itemGrid()->graphicsEffect());
+    QTest::keyClick(window.focusSink(), Qt::Key_Z);
+    ASSERT_TRUE(server.waitForReceived(" 90, 0"));
+    EXPECT_FALSE(server.received().contains(" 84, 4"));  // what was typed while away stays unsent
 
     window.reconnect();  // while connected it asks; no keeps the game
     answer(window, QMessageBox::No);

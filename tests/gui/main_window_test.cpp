@@ -234,39 +234,3 @@ TEST_F(ConnectedWindow, TheLogWindowOpensFromTheMenuAndClosesWithTheMainWindow) 
     window->close();
     EXPECT_FALSE(log->isVisible());
 }
-
-TEST_F(ConnectedWindow, SurvivesTheServerClosingAndReconnects) {
-    server.dropClient();
-    ASSERT_TRUE(waitUntil(
-        [this] { return window->statusLabel()->text() == QStringLiteral("Disconnected from ") + server.shown(); }));
-    EXPECT_FALSE(window->core().connected());
-    QTest::keyClick(window.get(), Qt::Key_A);  // goes nowhere, and nothing fails
-    action("mnuReconnect")->trigger();
-    ASSERT_TRUE(server.acceptClient());
-    ASSERT_TRUE(waitUntil([this] { return window->core().connected(); }));
-    EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
-    QTest::keyClick(window.get(), Qt::Key_Z);
-    ASSERT_TRUE(server.waitForReceived(" 90, 0"));
-    EXPECT_FALSE(server.received().contains(" 65, 0"));
-    server.dropClient();
-    ASSERT_TRUE(waitUntil([this] { return !window->core().connected(); }));
-    window->close();  // after the server closed: no failure
-    EXPECT_FALSE(window->isVisible());
-}
-
-TEST(MainWindowConnection, ARefusedConnectionIsShownAndTheWindowStays) {
-    quint16 closedPort = 0;
-    {
-        QTcpServer probe;
-        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
-        closedPort = probe.serverPort();
-    }
-    QTemporaryDir dir;
-    const ServerAddress address{QStringLiteral("127.0.0.1"), closedPort};
-    MainWindow window(address, MainWindow::Options{dir.path()});
-    window.show();
-    ASSERT_TRUE(waitUntil(
-        [&] { return window.statusLabel()->text() == QStringLiteral("Connection refused by ") + address.display(); }));
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_FALSE(window.core().connected());
-}
