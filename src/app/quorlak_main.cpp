@@ -9,6 +9,7 @@
 #include "gui/demo_server.h"
 #include "gui/display_widget.h"
 #include "gui/main_window.h"
+#include "gui/server_history.h"
 #include "gui/start_dialog.h"
 #include "gui/stop_signals.h"
 
@@ -44,6 +45,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     trace.mark("toolkit");
     QApplication::setApplicationName(QStringLiteral("quorlak"));
+    // The settings (the recent servers) live under ~/.config/Quorlak/.
+    QApplication::setOrganizationName(QStringLiteral("Quorlak"));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
     // Closing every window ends the program as the player's closing would.
@@ -53,6 +56,7 @@ int main(int argc, char** argv) {
     });
     MainWindow::Options windowOptions;
     windowOptions.stateFile = options.stateFile;
+    windowOptions.rememberServer = options.mode != LaunchOptions::Mode::Demo;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
@@ -73,7 +77,7 @@ int main(int argc, char** argv) {
             break;
         }
         case LaunchOptions::Mode::Dialog: {
-            auto* dialog = new StartDialog;
+            auto* dialog = new StartDialog(ServerHistory().servers());
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(dialog, &StartDialog::connectRequested,
                              [windowOptions](const ServerAddress& address) { openMainWindow(address, windowOptions); });

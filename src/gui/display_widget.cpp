@@ -8,12 +8,22 @@
 
 namespace quorlak {
 
+namespace {
+constexpr int kDimAlpha = 150;  // of 255: the picture stays readable behind it
+}
+
 DisplayWidget::DisplayWidget(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
 }
 
 QSize DisplayWidget::sizeHint() const { return {Canvas::kSize, Canvas::kSize}; }
+
+void DisplayWidget::setDimmed(bool dimmed) {
+    if (dimmed_ == dimmed) return;
+    dimmed_ = dimmed;
+    update();
+}
 
 void DisplayWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -26,6 +36,7 @@ void DisplayWidget::paintEvent(QPaintEvent* event) {
         const QRegion beyond = QRegion(r).subtracted(QRegion(image.rect()));
         for (const QRect& b : beyond) painter.fillRect(b, Qt::black);
     }
+    if (dimmed_) painter.fillRect(event->rect(), QColor(0, 0, 0, kDimAlpha));
 }
 
 void DisplayWidget::resizeEvent(QResizeEvent* event) {

@@ -14,6 +14,9 @@ class DisplayWidget : public QWidget {
 public:
     explicit DisplayWidget(const Canvas& canvas, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // A game no longer live is shown dimmed.
+    void setDimmed(bool dimmed);
+    bool dimmed() const { return dimmed_; }
 
 signals:
     void resized(int width, int height);
@@ -30,6 +33,7 @@ protected:
 private:
     bool overBareArea(const QMouseEvent& event) const;
     const Canvas& canvas_;
+    bool dimmed_ = false;
 };
 
 }  // namespace quorlak

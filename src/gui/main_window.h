@@ -13,6 +13,7 @@
 #include "gui/monotonic_clock.h"
 #include "gui/warning_sound.h"
 #include "gui/window_host.h"
+#include "input/key_translator.h"
 #include "wire/server_address.h"
 
 class QAction;
@@ -22,6 +23,7 @@ class QMenu;
 namespace quorlak {
 
 class Connection;
+class ConnectionControl;
 class DisplayWidget;
 class EntryBox;
 class ItemGridView;
@@ -32,13 +34,19 @@ class StreamPump;
 class StateFile;
 class TabStrip;
 
+struct MainWindowOptions {
+    QString broadcastDirectory{};  // empty: the desktop user's
+    QString stateFile{};           // a testing aid: keep the state in this file (empty: none)
+    QString settingsFile{};        // where the recent servers are kept (empty: the user's settings)
+    // Add the server to the recent ones once connected: the program's windows
+    // do, the demo (a new port every run) and windows made by tests do not.
+    bool rememberServer = false;
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    struct Options {
-        QString broadcastDirectory;  // empty: the desktop user's
-        QString stateFile;           // a testing aid: keep the state in this file (empty: none)
-    };
+    using Options = MainWindowOptions;
 
     explicit MainWindow(ServerAddress address, Options options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -56,8 +64,9 @@ public:
     QLabel* statusLabel() const { return statusLabel_; }
     QLabel* frozenLabel() const { return frozenLabel_; }
     StateFile* stateFile() const { return stateFile_; }
+    ConnectionControl* connectionControl() const { return connectionControl_; }
 
-    // Drops the connection (if any) and connects again to the same server.
+    // Connects again to the same server (asking first while connected).
     void reconnect();
 
 protected:
@@ -85,7 +94,7 @@ private:
     void armWakeTimer();
     void handleKey(const QKeyEvent& event);
     void panelFocused(FocusHolder panel);
-    void syncRefusedInputs();
+    void syncNotices();
     std::string windowJson() const;
 
     ServerAddress address_;
@@ -95,6 +104,8 @@ private:
     WarningSound sound_{clock_};
 
     Connection* connection_ = nullptr;
+    ConnectionControl* connectionControl_ = nullptr;
+    KeyTranslator translator_;
     KeyBroadcast* broadcast_ = nullptr;
     DisplayWidget* display_ = nullptr;
     EntryBox* entryBox_ = nullptr;
@@ -116,6 +127,8 @@ private:
     StreamPump* pump_ = nullptr;  // received data, a turn of the event loop at a time
     bool connectedOnce_ = false;
     uint64_t shownRefusedInputs_ = 0;
+    uint64_t shownUnsentWrites_ = 0;
+    std::optional<uint64_t> shownRefusedCharacters_;
 
     std::optional<uint64_t> shownModes_;
     std::optional<uint64_t> shownCaptions_;

@@ -4,9 +4,9 @@
 #include "canvas/data_files.h"
 #include "core/client_core.h"
 #include "core/turn_budget.h"
-#include "fake_host.h"
 #include "replay/replay_host.h"
 #include "replay/state_json.h"
+#include "replay/virtual_clock.h"
 #include "test_app.h"
 
 using namespace quorlak;
@@ -38,8 +38,8 @@ protected:
         while (core.recordsWaiting()) core.runWaitingRecords();
     }
     CountedTurns turns{1};
-    FakeHost host;
-    FakeClock clock;
+    ReplayHost host;
+    VirtualClock clock;
     ClientCore core{host, clock};
 };
 
@@ -61,7 +61,7 @@ TEST_F(Turns, TheRecordsOfAChunkShareTheirPointsAcrossTurns) {
 TEST_F(Turns, KeysGoAtOnceWhileLaterDataWaitsItsTurn) {
     core.receive("lc(1,1)\x1flc(2,2)\x1flc(3,3)\x1f");
     core.keyDown(65, 0);
-    ASSERT_EQ(host.writes.size(), 1u);
+    ASSERT_EQ(host.sent().size(), 1u);
     EXPECT_EQ(core.canvas().currentX, 1);
     core.receive("lc(9,9)\x1f");  // behind the records still waiting
     core.runWaitingRecords();
@@ -81,19 +81,19 @@ TEST_F(Turns, AnAcceptedChunkRunsToItsEndThoughTheDisplayFreezes) {
 }
 
 TEST_F(Turns, TimersWaitForWhatAPauseHeldEvenOverSeveralTurns) {
-    clock.now = 64000;
+    clock.setNow(64000);
     core.receive("pz10\x1flc(1,1)\x1flc(2,2)\x1f");
     EXPECT_TRUE(core.holding());
-    clock.now = 66000;  // the keep-alive fell due during the pause
+    clock.setNow(66000);  // the keep-alive fell due during the pause
     core.poll();
     EXPECT_TRUE(core.recordsWaiting());
-    EXPECT_TRUE(host.writes.empty());
+    EXPECT_TRUE(host.sent().empty());
     core.poll();
-    EXPECT_TRUE(host.writes.empty());
+    EXPECT_TRUE(host.sent().empty());
     finishTurns();
     core.poll();
-    ASSERT_EQ(host.writes.size(), 1u);
-    EXPECT_EQ(host.writes[0], std::string("\0\0", 2));
+    ASSERT_EQ(host.sent().size(), 1u);
+    EXPECT_EQ(host.sent()[0], std::string("\0\0", 2));
     EXPECT_EQ(core.canvas().currentX, 2);
 }
 
@@ -108,19 +108,19 @@ TEST(CoreReuse, ACoreOnAUsedCanvasShowsWhatANewOneShows) {
     const std::string next = "lc(8,472)\x1fpt'hello'\x1fbx(10,10)-(20,30)\x1f";
     auto shown = [&](auto&& run) {
         ReplayHost host;
-        FakeClock clock;
+        VirtualClock clock;
         std::optional<ClientCore> core;
         run(core, host, clock);
         core->load(pictures, font);
         core->setConnected(true);
         core->resize(512, 512);
         core->receive(next);
-        return std::pair(core->canvas().image(), stateJson(*core, host, clock.now) + core->unfinishedRecord());
+        return std::pair(core->canvas().image(), stateJson(*core, host, clock.nowMs()) + core->unfinishedRecord());
     };
     const auto fresh = shown([](auto& core, auto& host, auto& clock) { core.emplace(host, clock); });
     const auto reused = shown([&](auto& core, auto& host, auto& clock) {
         ReplayHost usedHost;
-        FakeClock usedClock;
+        VirtualClock usedClock;
         ClientCore first(usedHost, usedClock);
         first.load(pictures, font);
         first.receive(used);
