@@ -65,10 +65,11 @@ if [[ "${QUORLAK_QUICK:-}" != 1 ]]; then
     for t in $targets; do
         corpus="$LOGS/corpus-$t"
         mkdir -p "$corpus"
-        seeds=()
-        [[ -d "$ROOT/fuzz/corpus/$t" ]] && seeds=("$ROOT/fuzz/corpus/$t")
+        extra=()  # the target's dictionary and committed seeds
+        [[ -f "$ROOT/fuzz/${t%-fuzz}.dict" ]] && extra+=("-dict=$ROOT/fuzz/${t%-fuzz}.dict")
+        [[ -d "$ROOT/fuzz/corpus/$t" ]] && extra+=("$ROOT/fuzz/corpus/$t")
         if "$FUZZ/$t" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=65536 -rss_limit_mb=2048 \
-            -timeout=10 -print_final_stats=0 -artifact_prefix="$FUZZ/" "$corpus" "${seeds[@]}" >"$LOGS/$t.log" 2>&1; then
+            -timeout=10 -print_final_stats=0 -artifact_prefix="$FUZZ/" "$corpus" "${extra[@]}" >"$LOGS/$t.log" 2>&1; then
             echo "fuzz $t: clean"
             passed=$((passed + 1))
         else
