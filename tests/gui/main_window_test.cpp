@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 #include "gui/connection.h"
@@ -233,4 +234,17 @@ TEST_F(ConnectedWindow, TheLogWindowOpensFromTheMenuAndClosesWithTheMainWindow) 
     EXPECT_TRUE(log->isVisible());
     window->close();
     EXPECT_FALSE(log->isVisible());
+}
+
+TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceAndTheVersionWithTheFontsLicence) {
+    action("mnuKeys")->trigger();
+    action("mnuKeys")->trigger();  // shown again, not twice
+    const auto keys = window->findChildren<QMessageBox*>(QStringLiteral("keysHelp"));
+    ASSERT_EQ(keys.size(), 1);
+    EXPECT_TRUE(keys[0]->isVisible() && keys[0]->text().contains(QLatin1String("Ctrl+I")));
+    action("mnuAbout")->trigger();
+    auto* about = window->findChild<QMessageBox*>(QStringLiteral("aboutBox"));
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->text().contains(QLatin1String(QUORLAK_VERSION)));
+    EXPECT_TRUE(about->detailedText().contains(QLatin1String("GNU")));  // the licence file was found
 }
