@@ -3,11 +3,13 @@
 #include "gui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include "gui/connection.h"
 #include "gui/display_widget.h"
@@ -236,7 +238,13 @@ TEST_F(ConnectedWindow, TheLogWindowOpensFromTheMenuAndClosesWithTheMainWindow) 
     EXPECT_FALSE(log->isVisible());
 }
 
-TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceAndTheVersionWithTheFontsLicence) {
+TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceTheVersionWithTheFontsLicenceAndTheModesTheirTooltips) {
+    // a menu bar shows no tooltips of its own
+    const QRect delay = window->menuBar()->actionGeometry(action("mnudelay"));
+    QHelpEvent hover(QEvent::ToolTip, delay.center(), window->menuBar()->mapToGlobal(delay.center()));
+    QApplication::sendEvent(window->menuBar(), &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), action("mnudelay")->toolTip());
     action("mnuKeys")->trigger();
     action("mnuKeys")->trigger();  // shown again, not twice
     const auto keys = window->findChildren<QMessageBox*>(QStringLiteral("keysHelp"));
