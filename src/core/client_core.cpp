@@ -215,8 +215,6 @@ void ClientCore::setConnected(bool connected) {
 
 void ClientCore::setLogVisible(bool visible) { panels_.setLogVisible(visible); }
 
-void ClientCore::closeLog() { panels_.closeLog(); }
-
 // --- stream -----------------------------------------------------------------
 
 void ClientCore::StreamHandler::beginChunk() { core_.commands_.beginChunk(); }

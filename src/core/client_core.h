@@ -147,7 +147,6 @@ public:
     int warnings() const { return panels_.reader().warnings(); }
     // The log window was shown or hidden by the player.
     void setLogVisible(bool visible);
-    void closeLog();
 
 private:
     class StreamHandler : public RecordHandler {

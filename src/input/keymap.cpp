@@ -1,6 +1,7 @@
 #include "input/keymap.h"
 
-#include <QKeyEvent>
+#include <QList>
+#include <QString>
 #include <algorithm>
 #include <vector>
 
@@ -150,10 +151,6 @@ std::optional<VirtualKey> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifie
     return VirtualKey{*code, modifierMask(modifiers)};
 }
 
-std::optional<VirtualKey> virtualKeyFor(const QKeyEvent& event) {
-    return virtualKeyFor(event.key(), event.modifiers(), event.text());
-}
-
 std::optional<int16_t> characterCodeFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
     // Alt combinations are menu keys on Windows: no character.
     if (modifiers & Qt::AltModifier) return std::nullopt;
@@ -186,10 +183,6 @@ std::optional<int16_t> characterCodeFor(int qtKey, Qt::KeyboardModifiers modifie
     const auto byte = unicodeToCp1252(ch);
     if (!byte) return std::nullopt;
     return static_cast<int16_t>(*byte);
-}
-
-std::optional<int16_t> characterCodeFor(const QKeyEvent& event) {
-    return characterCodeFor(event.key(), event.modifiers(), event.text());
 }
 
 }  // namespace quorlak

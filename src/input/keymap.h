@@ -13,8 +13,6 @@
 #include <optional>
 #include <span>
 
-class QKeyEvent;
-
 namespace quorlak {
 
 struct VirtualKey {
@@ -40,11 +38,9 @@ std::optional<VirtualKey> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifie
 // The printable character this event types by the layout's rule of characters
 // (no Ctrl or Alt held, not the keypad); nothing otherwise.
 std::optional<char32_t> typedCharacter(Qt::KeyboardModifiers modifiers, const QString& text);
-std::optional<VirtualKey> virtualKeyFor(const QKeyEvent& event);
 
 // The character event of this key press, as the Windows-1252 code Windows
 // would give (Ctrl+letter 1..26); nothing for keys that type no character.
 std::optional<int16_t> characterCodeFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text);
-std::optional<int16_t> characterCodeFor(const QKeyEvent& event);
 
 }  // namespace quorlak

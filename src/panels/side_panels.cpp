@@ -64,12 +64,4 @@ void SidePanels::setLogVisible(bool visible) {
     log_.touch();
 }
 
-void SidePanels::closeLog() {
-    log_.exists = false;
-    log_.visible = false;
-    log_.text.clear();
-    ++log_.resets;
-    log_.touch();
-}
-
 }  // namespace quorlak

@@ -46,8 +46,6 @@ public:
     void showLog();
     // The player showed or hid the log window.
     void setLogVisible(bool visible);
-    // The log window was unloaded with the main window: its text goes.
-    void closeLog();
 
 private:
     ItemGridModel items_;

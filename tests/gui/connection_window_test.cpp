@@ -85,4 +85,13 @@ TEST(ConnectionWindow, ALostServerIsShownTriedAgainAndLeftAloneOnlyWhenThePlayer
     QTest::qWait(1500);
     EXPECT_EQ(window.connectionControl()->link().state, LinkModel::State::NotConnected);
     EXPECT_TRUE(banner->text()->text().startsWith(QLatin1String("Disconnected")));
+
+    banner->findChild<QPushButton*>(QStringLiteral("bannerReconnect"))->click();
+    ASSERT_TRUE(server.acceptClient());
+    ASSERT_TRUE(waitUntil([&] { return window.core().connected(); }));
+    server.dropClient();
+    ASSERT_TRUE(waitUntil([&] { return banner->isVisible(); }));
+    banner->findChild<QPushButton*>(QStringLiteral("bannerStop"))->click();
+    QTest::qWait(1500);  // past the first retry's wait
+    EXPECT_EQ(window.connectionControl()->link().state, LinkModel::State::NotConnected);
 }

@@ -3,10 +3,13 @@
 #include "gui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QToolTip>
 
 #include "gui/connection.h"
 #include "gui/display_widget.h"
@@ -233,4 +236,23 @@ TEST_F(ConnectedWindow, TheLogWindowOpensFromTheMenuAndClosesWithTheMainWindow) 
     EXPECT_TRUE(log->isVisible());
     window->close();
     EXPECT_FALSE(log->isVisible());
+}
+
+TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceTheVersionWithTheFontsLicenceAndTheModesTheirTooltips) {
+    // a menu bar shows no tooltips of its own
+    const QRect delay = window->menuBar()->actionGeometry(action("mnudelay"));
+    QHelpEvent hover(QEvent::ToolTip, delay.center(), window->menuBar()->mapToGlobal(delay.center()));
+    QApplication::sendEvent(window->menuBar(), &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), action("mnudelay")->toolTip());
+    action("mnuKeys")->trigger();
+    action("mnuKeys")->trigger();  // shown again, not twice
+    const auto keys = window->findChildren<QMessageBox*>(QStringLiteral("keysHelp"));
+    ASSERT_EQ(keys.size(), 1);
+    EXPECT_TRUE(keys[0]->isVisible() && keys[0]->text().contains(QLatin1String("Ctrl+I")));
+    action("mnuAbout")->trigger();
+    auto* about = window->findChild<QMessageBox*>(QStringLiteral("aboutBox"));
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(about->text().contains(QLatin1String(QUORLAK_VERSION)));
+    EXPECT_TRUE(about->detailedText().contains(QLatin1String("GNU")));  // the licence file was found
 }
