@@ -5,10 +5,14 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "gui/app_icon.h"
 #include "gui/demo_server.h"
 #include "gui/main_window.h"
+#include "gui/recording_file.h"
+#include "gui/settings.h"
 #include "gui/start_dialog.h"
 #include "gui/stop_signals.h"
+#include "replay/script.h"
 
 using namespace quorlak;
 
@@ -39,6 +43,9 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlak"));
+    QApplication::setWindowIcon(appIcon());
+    // Desktops match the windows to the installed entry (and its icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORLAK_APP_ID));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
     // Closing every window ends the program as the player's closing would.
@@ -46,12 +53,37 @@ int main(int argc, char** argv) {
         QApplication::closeAllWindows();
         QApplication::quit();
     });
+    const auto settings = Settings::forUser();
     MainWindow::Options windowOptions;
     windowOptions.stateFile = options.stateFile;
+    windowOptions.settings = settings.get();
+    windowOptions.zoom = options.zoom;
+    if (options.zoom) settings->setZoom(*options.zoom);
+    windowOptions.recordFile = options.recordFile;
+    // The recording must start, or the player would think it runs.
+    auto recordingStarted = [&options](const MainWindow* window) {
+        if (options.recordFile.isEmpty() || window->recording()) return true;
+        std::fprintf(stderr, "quorlak: %s\n", window->lastProblem().toLocal8Bit().constData());
+        return false;
+    };
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
-        case LaunchOptions::Mode::Connect: openMainWindow(options.address, windowOptions); break;
+        case LaunchOptions::Mode::Connect:
+            if (!recordingStarted(openMainWindow(options.address, windowOptions))) return 1;
+            break;
+        case LaunchOptions::Mode::Play: {
+            std::vector<ScriptEvent> events;
+            std::string error;
+            if (!loadScript(options.playFile, events, error)) {
+                std::fprintf(stderr, "quorlak: %s\n", error.c_str());
+                return 2;
+            }
+            windowOptions.playback = std::move(events);
+            windowOptions.playbackSpeed = options.speed;
+            openMainWindow(ServerAddress{}, windowOptions);
+            break;
+        }
         case LaunchOptions::Mode::Demo: {
             QString error;
             const auto address = startDemoServer(&app, &error);
@@ -59,7 +91,7 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "quorlak: %s\n", error.toLocal8Bit().constData());
                 return 1;
             }
-            openMainWindow(*address, windowOptions);
+            if (!recordingStarted(openMainWindow(*address, windowOptions))) return 1;
             break;
         }
         case LaunchOptions::Mode::Dialog: {

@@ -1,13 +1,20 @@
 #include "gui/log_window.h"
 
 #include <QCloseEvent>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
 #include "base/cp1252.h"
+#include "canvas/data_files.h"
 
 namespace quorlak {
 
@@ -31,11 +38,48 @@ LogWindow::LogWindow(const LogModel& model, QWidget* parent)
     text_->setObjectName(QStringLiteral("logText"));
     text_->setReadOnly(true);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // No access keys: the keys belong to the game.
+    auto* bar = new QMenuBar(this);
+    QAction* save = bar->addMenu(QStringLiteral("Log"))->addAction(QStringLiteral("Save as\u2026"));
+    save->setObjectName(QStringLiteral("saveLog"));
+    connect(save, &QAction::triggered, this, &LogWindow::saveAs);
+    layout->setMenuBar(bar);
     layout->addWidget(text_);
+    setScale(DisplayScale());
     resize(304, 201);
+}
+
+void LogWindow::setScale(const DisplayScale& scale) {
+    QFont font = loadTerminalFont();
+    font.setPixelSize(scale.fontPixels(kFontPixels));
+    font.setStyleHint(QFont::TypeWriter);
+    text_->setFont(font);
+}
+
+bool LogWindow::saveTo(const QString& path, QString* error) const {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(displayText(model_.text).toUtf8());
+        if (file.commit()) return true;
+    }
+    if (error) *error = file.errorString();
+    return false;
+}
+
+void LogWindow::saveAs() {
+    const QString name =
+        QDateTime::currentDateTime().toString(QStringLiteral("'encounter-log-'yyyy-MM-dd-HHmmss'.txt'"));
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save the encounter log"),
+                                                      QDir(QDir::homePath()).filePath(name),
+                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+    QString error;
+    if (!path.isEmpty() && !saveTo(path, &error))
+        QMessageBox::warning(this, QStringLiteral("Save the encounter log"),
+                             QStringLiteral("Cannot save %1: %2").arg(path, error));
 }
 
 void LogWindow::appendTail(std::string_view tail) {

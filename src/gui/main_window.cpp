@@ -1,13 +1,19 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "base/cp1252.h"
@@ -19,8 +25,15 @@
 #include "gui/key_broadcast.h"
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
+#include "gui/message_log.h"
+#include "gui/playback.h"
+#include "gui/playback_bar.h"
+#include "gui/recording_file.h"
+#include "gui/screenshot.h"
+#include "gui/settings.h"
 #include "gui/state_file.h"
 #include "gui/tab_strip.h"
+#include "gui/window_zoom.h"
 #include "input/keymap.h"
 
 namespace quorlak {
@@ -33,13 +46,24 @@ QString objectNameOf(MenuItem item) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+// How long a note about a file stays in the status bar.
+constexpr int kProblemShownMs = 15000;
+
 }  // namespace
 
 MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
-    : QMainWindow(parent), address_(std::move(address)) {
+    : QMainWindow(parent),
+      address_(std::move(address)),
+      coreClock_(options.playback ? static_cast<const Clock&>(playbackClock_) : clock_) {
+    // Making the window is the clock's moment 0, as a replay's start is.
+    const MonotonicClock::Hold moment(clock_, MonotonicClock::Hold::kAtStart);
     setObjectName(QStringLiteral("mainWindow"));
     setContextMenuPolicy(Qt::NoContextMenu);
-    core_ = std::make_unique<ClientCore>(host_, clock_);
+    core_ = std::make_unique<ClientCore>(host_, coreClock_);
+    if (!options.settings) ownSettings_ = std::make_unique<Settings>();
+    settings_ = options.settings ? options.settings : ownSettings_.get();
+    messageLogDirectory_ =
+        options.messageLogDirectory.isEmpty() ? MessageLog::defaultDirectory() : options.messageLogDirectory;
 
     connection_ = new Connection(address_, this);
     broadcast_ = new KeyBroadcast(
@@ -60,6 +84,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     frozenLabel_->hide();
     statusBar()->addPermanentWidget(frozenLabel_);
     statusBar()->setSizeGripEnabled(true);
+    statusFontPixels_ = QFontInfo(statusBar()->font()).pixelSize();
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -67,7 +92,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     pumpTimer_.setInterval(0);
 
     if (!options.stateFile.isEmpty()) {
-        stateFile_ = new StateFile(options.stateFile, *core_, clock_, this);
+        stateFile_ = new StateFile(options.stateFile, *core_, coreClock_, this);
         stateFile_->setExtras([this] { return windowJson(); });
     }
 
@@ -87,16 +112,56 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     // The load step: pictures, font, grids, DELAY on. The first resize (at
     // showing) lays the panels out, and then the connection opens.
     core_->load(loadPictures(), loadTerminalFont());
+    if (!options.recordFile.isEmpty()) {
+        // From the very start, so the recording's times are the core's own.
+        recording_ = std::make_unique<RecordingFile>(options.recordFile, *core_, coreClock_, host_, 0);
+        if (!recording_->problem().isEmpty()) tellProblem(recording_->problem()), recording_.reset();
+    }
+    if (options.playback) {
+        host_.useScriptedDesktop();
+        playback_ = new Playback(std::move(*options.playback), *core_, playbackClock_, host_, this);
+        playback_->setSpeed(options.playbackSpeed);
+        playback_->setShow([this] { afterEvent(); });
+        statusBar()->addPermanentWidget(new PlaybackBar(*playback_, this), 2);
+        statusLabel_->setText(QStringLiteral("Playing a recording"));
+        connect(playback_, &Playback::ended, this,
+                [this] { statusLabel_->setText(QStringLiteral("The recording has ended")); });
+    }
     afterEvent();
     focusSink_->setFocus();
-    // Client area 512 x 512 under the menu bar, with the status line below.
+
+    // The zoom asked for, or remembered, or what suits the screen; never
+    // more than the screen holds.
+    const QScreen* shown = screen();
+    int zoom = options.zoom.value_or(settings_->zoom().value_or(
+        shown ? defaultZoom(shown->devicePixelRatio(), shown->physicalDotsPerInch()) : Settings::kMinZoom));
+    zoom_ = new WindowZoom(*settings_, zoom, this);
+    applyZoom(zoom_->zoom());
+    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) {
+        zoom = zoom_->zoom() - 1;
+        zoom_->setZoom(zoom);
+    }
+    connect(zoom_, &WindowZoom::zoomChanged, this, [this](int z) {
+        const int before = scale_.zoom();
+        applyZoom(z);
+        if (fitsScreen() || z < before) return;
+        tellProblem(QStringLiteral("Zoom %1\u00d7 does not fit on this screen.").arg(z));
+        zoom_->setZoom(before);
+    });
+    buildViewMenu();
+    if (settings_->logMessages()) setLogMessages(true);
+
+    // Client area 512 x 512 units under the menu bar, with the status line
+    // below, or as the player left it.
     display_->resize(display_->sizeHint());
     resize(sizeHint());
+    if (!settings_->windowGeometry().isEmpty()) restoreGeometry(settings_->windowGeometry());
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    recording_.reset();
     // Whatever refers to the core goes before it does.
     delete logWindow_;
     delete connection_;
@@ -152,6 +217,150 @@ void MainWindow::buildMenus() {
     QAction* again = connectionMenu->addAction(QStringLiteral("&Reconnect"));
     again->setObjectName(QStringLiteral("mnuReconnect"));
     connect(again, &QAction::triggered, this, &MainWindow::reconnect);
+    recordAction_ = connectionMenu->addAction(QStringLiteral("Record session\u2026"));
+    recordAction_->setObjectName(QStringLiteral("recordSession"));
+    connect(recordAction_, &QAction::triggered, this, [this] {
+        if (recording_) {
+            stopRecording();
+            return;
+        }
+        const QString name =
+            QDateTime::currentDateTime().toString(QStringLiteral("'quorlak-session-'yyyy-MM-dd-HHmmss'.jsonl'"));
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Record session"), QDir(QDir::homePath()).filePath(name),
+                                         QStringLiteral("Session recordings (*.jsonl);;All files (*)"));
+        if (!path.isEmpty()) startRecording(path);
+    });
+}
+
+void MainWindow::buildViewMenu() {
+    // Inserted before the connection menu; no access keys, every key belongs to the game.
+    QMenu* view = new QMenu(QStringLiteral("View"), this);
+    view->setObjectName(QStringLiteral("viewMenu"));
+    menuBar()->insertMenu(menuBar()->actions().constLast(), view);
+    zoom_->addTo(*view);
+    view->addSeparator();
+    logMessagesAction_ = view->addAction(QStringLiteral("Log messages"));
+    logMessagesAction_->setObjectName(QStringLiteral("logMessages"));
+    logMessagesAction_->setCheckable(true);
+    connect(logMessagesAction_, &QAction::triggered, this, &MainWindow::setLogMessages);
+    view->addSeparator();
+    QAction* save = view->addAction(QStringLiteral("Save screenshot\u2026"));
+    save->setObjectName(QStringLiteral("saveScreenshot"));
+    connect(save, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save screenshot"),
+            QDir(screenshotFolder()).filePath(screenshotName(QDateTime::currentDateTime())),
+            QStringLiteral("PNG pictures (*.png)"));
+        if (!path.isEmpty()) saveScreenshot(path);
+    });
+    QAction* copy = view->addAction(QStringLiteral("Copy screenshot"));
+    copy->setObjectName(QStringLiteral("copyScreenshot"));
+    connect(copy, &QAction::triggered, this, &MainWindow::copyScreenshot);
+    if (!live()) {
+        logMessagesAction_->setEnabled(false);
+        recordAction_->setEnabled(false);
+        for (QAction* a : {textBoxModeAction_, delayModeAction_, viewLogAction_}) a->setEnabled(false);
+    }
+}
+
+// --- zoom, files and screenshots -----------------------------------------------
+
+void MainWindow::applyZoom(int zoom) {
+    const QSize units = display_->sizeInUnits();
+    scale_ = DisplayScale(zoom, devicePixelRatio());
+    display_->setScale(scale_);
+    itemGrid_->setScale(scale_);
+    messageGrid_->setScale(scale_);
+    tabStrip_->setScale(scale_);
+    entryBox_->setScale(scale_);
+    if (logWindow_) logWindow_->setScale(scale_);
+    QFont f = statusBar()->font();
+    f.setPixelSize(scale_.fontPixels(statusFontPixels_));
+    statusBar()->setFont(f);
+    afterEvent();
+    // The client area keeps its size in units, so the layout stays as it was.
+    const QSize wanted = scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize)));
+    if (isVisible()) resize(size() + wanted - display_->size());
+    else display_->resize(wanted);
+}
+
+bool MainWindow::fitsScreen() const {
+    const QScreen* shown = screen();
+    if (!shown) return true;
+    return shown->availableGeometry().size().boundedTo(minimumSizeHint()) == minimumSizeHint();
+}
+
+void MainWindow::tellProblem(const QString& problem) {
+    lastProblem_ = problem;
+    statusBar()->showMessage(problem, kProblemShownMs);
+}
+
+bool MainWindow::startRecording(const QString& path) {
+    recording_.reset();
+    // A session under way is recorded from now on; its times count from here.
+    recording_ = std::make_unique<RecordingFile>(path, *core_, coreClock_, host_, coreClock_.nowMs());
+    if (const QString problem = recording_->problem(); !problem.isEmpty()) {
+        recording_.reset();
+        tellProblem(problem);
+        return false;
+    }
+    recordAction_->setText(QStringLiteral("Stop recording"));
+    statusBar()->showMessage(QStringLiteral("Recording to %1").arg(path), kProblemShownMs);
+    return true;
+}
+
+void MainWindow::stopRecording() {
+    if (!recording_) return;
+    const QString path = recording_->path();
+    recording_.reset();
+    recordAction_->setText(QStringLiteral("Record session\u2026"));
+    statusBar()->showMessage(QStringLiteral("Recording saved in %1").arg(path), kProblemShownMs);
+}
+
+void MainWindow::setLogMessages(bool on) {
+    settings_->setLogMessages(on);
+    if (!on) {
+        if (messageLog_) messageLog_->stop();
+    } else {
+        if (!messageLog_) messageLog_ = std::make_unique<MessageLog>(core_->messages(), messageLogDirectory_);
+        if (!messageLog_->running() && !messageLog_->start()) tellProblem(messageLog_->problem());
+    }
+    logMessagesAction_->setChecked(messageLog_ && messageLog_->running());
+}
+
+void MainWindow::syncFiles() {
+    if (recording_ && !recording_->problem().isEmpty()) {
+        tellProblem(recording_->problem());
+        recording_.reset();
+        recordAction_->setText(QStringLiteral("Record session\u2026"));
+    }
+    if (messageLog_ && messageLog_->running() && !messageLog_->sync()) {
+        // Off for this run only: the next run tries again.
+        tellProblem(messageLog_->problem());
+        logMessagesAction_->setChecked(false);
+    }
+}
+
+bool MainWindow::saveScreenshot(const QString& path) {
+    if (display_->shownPicture().save(path, "PNG")) {
+        statusBar()->showMessage(QStringLiteral("Screenshot saved in %1").arg(path), kProblemShownMs);
+        return true;
+    }
+    tellProblem(QStringLiteral("Cannot save the screenshot in %1.").arg(path));
+    return false;
+}
+
+void MainWindow::copyScreenshot() {
+    QGuiApplication::clipboard()->setImage(display_->shownPicture());
+    statusBar()->showMessage(QStringLiteral("Screenshot copied"), kProblemShownMs);
+}
+
+// The window takes the size each recorded resize gave the client area.
+void MainWindow::followRecordedSize() {
+    const QSize units(core_->clientWidth(), core_->clientHeight());
+    if (units == display_->sizeInUnits()) return;
+    resize(size() + scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize))) - display_->size());
 }
 
 void MainWindow::wireEvents() {
@@ -174,6 +383,8 @@ void MainWindow::wireEvents() {
     connect(itemGrid_, &ItemGridView::hovered, this,
             [this](int yTwips) { feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); }); });
     connect(itemGrid_, &ItemGridView::playerSelected, this, [this](int row) {
+        if (!live()) return;
+        const MonotonicClock::Hold moment(clock_);
         const uint64_t before = core_->items().revision;
         core_->selectItem(row);
         // The core moved its current row (back to the top): show that even
@@ -191,6 +402,7 @@ void MainWindow::wireEvents() {
         if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
     });
     connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) {
+        if (!live()) return;
         if (focused) core_->focusEntered(FocusHolder::TextBox);
         else core_->focusLeftTextBox();
     });
@@ -206,7 +418,7 @@ void MainWindow::wireEvents() {
 
 void MainWindow::afterEvent() {
     const QRect damage = core_->canvas().takeDamage();
-    if (!damage.isEmpty()) display_->update(damage);
+    if (!damage.isEmpty()) display_->updatePicture(damage);
     itemGrid_->sync();
     messageGrid_->sync();
     tabStrip_->sync();
@@ -217,6 +429,8 @@ void MainWindow::afterEvent() {
     syncSound();
     syncFrozen();
     syncRefusedInputs();
+    syncFiles();
+    if (!live()) followRecordedSize();
     armWakeTimer();
     if (!core_->holding() && connection_->bytesAvailable() > 0 && !pumpTimer_.isActive()) pumpTimer_.start();
     if (stateFile_) stateFile_->changed();
@@ -283,6 +497,7 @@ void MainWindow::syncLog() {
     if (!logWindow_) {
         if (!log.exists && !log.visible) return;
         logWindow_ = new LogWindow(log, this);
+        logWindow_->setScale(scale_);
         connect(logWindow_, &LogWindow::closedByPlayer, this,
                 [this] { feed([](ClientCore& c) { c.setLogVisible(false); }); });
     }
@@ -301,7 +516,8 @@ void MainWindow::syncFrozen() {
 }
 
 void MainWindow::armWakeTimer() {
-    const auto wake = core_->nextWake();
+    // A playback runs the core's clock itself.
+    const auto wake = live() ? core_->nextWake() : std::nullopt;
     if (!wake) {
         wakeTimer_.stop();
         return;
@@ -311,6 +527,8 @@ void MainWindow::armWakeTimer() {
 }
 
 void MainWindow::panelFocused(FocusHolder panel) {
+    if (!live()) return;
+    const MonotonicClock::Hold moment(clock_);
     core_->focusEntered(panel);
     if (core_->keyboardFocus() == FocusHolder::FocusSink) focusSink_->setFocus(Qt::MouseFocusReason);
     afterEvent();
@@ -338,19 +556,44 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!connectedOnce_) {
         connectedOnce_ = true;
-        connection_->open();
+        if (live()) connection_->open();
+        else playback_->play();
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The recording and the state file end at the same moment, the connection's close included.
+    const MonotonicClock::Hold moment(clock_);
+    settings_->setWindowGeometry(saveGeometry());
     if (logWindow_) logWindow_->closeQuietly();
     connection_->close();
+    recording_.reset();
     if (stateFile_) stateFile_->writeNow();
     QMainWindow::closeEvent(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            zoom_->wheel(wheel->angleDelta().y());
+            return true;
+        }
+    }
+    // A recording plays: the player's keys and clicks on the game are not its events.
+    if (!live() && watched->isWidgetType() &&
+        (watched == display_ || display_->isAncestorOf(static_cast<QWidget*>(watched)))) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel: return true;
+            default: break;
+        }
+    }
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && live()) {
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() == this) {
             const bool passedToParent =
@@ -368,6 +611,7 @@ void MainWindow::handleKey(const QKeyEvent& event) {
     const auto key = virtualKeyFor(event);
     const auto ch = characterCodeFor(event);
     if (!key && !ch) return;
+    const MonotonicClock::Hold moment(clock_);
     if (key) core_->keyDown(key->code, key->mask);
     if (ch) core_->keyPress(*ch);
     afterEvent();

@@ -140,6 +140,8 @@ bool ClientWindow::start(quint16 port, QPoint at, QString* error) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_);
+    // The player's remembered zoom and window size are not the test's.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtimeDir_);
     process_.setProcessEnvironment(env);
     process_.start(buildFile("quorlak"), {QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(port),
                                           QStringLiteral("--state-file"), stateFile_});

@@ -54,7 +54,7 @@ TEST_F(ConnectedWindow, StartsAsDesignedAndReportsTheConnection) {
     EXPECT_EQ(window->centralWidget()->size(), QSize(512, 512));
     EXPECT_EQ(window->core().clientWidth(), 512);
     EXPECT_TRUE(window->core().modes().delay);
-    EXPECT_EQ(menuBarCaptions(*window), QStringList({"&Textbox", "&DELAY", "view &log", "&Connection"}));
+    EXPECT_EQ(menuBarCaptions(*window), QStringList({"&Textbox", "&DELAY", "view &log", "View", "&Connection"}));
     EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
     // The first resize has laid the panels out: the narrow layout.
     EXPECT_EQ(window->itemGrid()->geometry(), QRect(182, 200, 330, 225));
