@@ -142,11 +142,9 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
         zoom_->setZoom(zoom);
     }
     connect(zoom_, &WindowZoom::zoomChanged, this, [this](int z) {
-        const int before = scale_.zoom();
         applyZoom(z);
-        if (fitsScreen() || z < before) return;
-        tellProblem(QStringLiteral("Zoom %1\u00d7 does not fit on this screen.").arg(z));
-        zoom_->setZoom(before);
+        // The player may want it all the same; the next start picks one that fits.
+        if (!fitsScreen()) tellProblem(QStringLiteral("Zoom %1\u00d7 is larger than this screen.").arg(z));
     });
     buildViewMenu();
     if (settings_->logMessages()) setLogMessages(true);
