@@ -137,10 +137,8 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
         shown ? defaultZoom(shown->devicePixelRatio(), shown->physicalDotsPerInch()) : Settings::kMinZoom));
     zoom_ = new WindowZoom(*settings_, zoom, this);
     applyZoom(zoom_->zoom());
-    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) {
-        zoom = zoom_->zoom() - 1;
-        zoom_->setZoom(zoom);
-    }
+    // A smaller screen this time: the remembered zoom stays for a larger one.
+    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) zoom_->setZoom(zoom_->zoom() - 1, false);
     connect(zoom_, &WindowZoom::zoomChanged, this, [this](int z) {
         applyZoom(z);
         // The player may want it all the same; the next start picks one that fits.
@@ -322,7 +320,12 @@ void MainWindow::setLogMessages(bool on) {
         if (messageLog_) messageLog_->stop();
     } else {
         if (!messageLog_) messageLog_ = std::make_unique<MessageLog>(core_->messages(), messageLogDirectory_);
-        if (!messageLog_->running() && !messageLog_->start()) tellProblem(messageLog_->problem());
+        if (!messageLog_->running()) {
+            if (messageLog_->start())
+                statusBar()->showMessage(QStringLiteral("Logging messages to %1").arg(messageLog_->path()),
+                                         kProblemShownMs);
+            else tellProblem(messageLog_->problem());
+        }
     }
     logMessagesAction_->setChecked(messageLog_ && messageLog_->running());
 }
@@ -356,8 +359,10 @@ void MainWindow::copyScreenshot() {
 
 // The window takes the size each recorded resize gave the client area.
 void MainWindow::followRecordedSize() {
+    // Only a new size: the player may make the window larger meanwhile.
     const QSize units(core_->clientWidth(), core_->clientHeight());
-    if (units == display_->sizeInUnits()) return;
+    if (units == followedSize_) return;
+    followedSize_ = units;
     resize(size() + scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize))) - display_->size());
 }
 

@@ -174,6 +174,7 @@ private:
     std::unique_ptr<MessageLog> messageLog_;
     QString messageLogDirectory_;
     Playback* playback_ = nullptr;
+    QSize followedSize_;  // the recording's last client size the window took
     QString lastProblem_;
 
     QTimer wakeTimer_;  // armed for the core's next wake

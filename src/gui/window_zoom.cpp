@@ -31,9 +31,9 @@ QAction* WindowZoom::action(int zoom) const {
     return actions_[static_cast<size_t>(zoom - Settings::kMinZoom)];
 }
 
-void WindowZoom::setZoom(int zoom) {
+void WindowZoom::setZoom(int zoom, bool remember) {
     zoom = std::clamp(zoom, Settings::kMinZoom, Settings::kMaxZoom);
-    settings_.setZoom(zoom);
+    if (remember) settings_.setZoom(zoom);
     if (QAction* a = action(zoom)) a->setChecked(true);
     if (zoom == zoom_) return;
     zoom_ = zoom;

@@ -23,8 +23,8 @@ public:
     int zoom() const { return zoom_; }
     // Adds the zoom items to `menu`.
     void addTo(QMenu& menu);
-    // Picks a zoom (clamped to 1..4) and remembers it.
-    void setZoom(int zoom);
+    // Picks a zoom (clamped to 1..4), and remembers it unless told not to.
+    void setZoom(int zoom, bool remember = true);
     // Ctrl with the wheel: each notch forward zooms in one step, backward out.
     void wheel(int angleDelta);
     QAction* action(int zoom) const;
