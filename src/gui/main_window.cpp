@@ -48,6 +48,8 @@ QString objectNameOf(MenuItem item) {
 
 // How long a note about a file stays in the status bar.
 constexpr int kProblemShownMs = 15000;
+// The largest zoom the menu bar and the status line follow.
+constexpr int kMaxChromeZoom = 3;
 
 }  // namespace
 
@@ -84,7 +86,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     frozenLabel_->hide();
     statusBar()->addPermanentWidget(frozenLabel_);
     statusBar()->setSizeGripEnabled(true);
-    statusFontPixels_ = QFontInfo(statusBar()->font()).pixelSize();
+    chromeFontPixels_ = QFontInfo(statusBar()->font()).pixelSize();
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -271,9 +273,13 @@ void MainWindow::applyZoom(int zoom) {
     tabStrip_->setScale(scale_);
     entryBox_->setScale(scale_);
     if (logWindow_) logWindow_->setScale(scale_);
+    // The menu bar and the status line grow too, but less at the top zooms,
+    // so that even 4x fits a screen 2160 pixels high.
+    const DisplayScale chrome(std::min(zoom, kMaxChromeZoom), devicePixelRatio());
     QFont f = statusBar()->font();
-    f.setPixelSize(scale_.fontPixels(statusFontPixels_));
+    f.setPixelSize(chrome.fontPixels(chromeFontPixels_));
     statusBar()->setFont(f);
+    menuBar()->setFont(f);
     afterEvent();
     // The client area keeps its size in units, so the layout stays as it was.
     const QSize wanted = scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize)));

@@ -169,7 +169,7 @@ private:
     Settings* settings_ = nullptr;
     WindowZoom* zoom_ = nullptr;
     DisplayScale scale_;
-    int statusFontPixels_ = 0;  // the status bar's font at 1x
+    int chromeFontPixels_ = 0;  // the menu bar's and status line's font at 1x
     std::unique_ptr<RecordingFile> recording_;
     std::unique_ptr<MessageLog> messageLog_;
     QString messageLogDirectory_;

@@ -41,8 +41,8 @@ Settings::Settings(std::unique_ptr<QSettings> store) : store_(std::move(store)) 
 Settings::~Settings() = default;
 
 std::unique_ptr<Settings> Settings::forUser() {
-    return std::unique_ptr<Settings>(new Settings(std::make_unique<QSettings>(
-        QSettings::IniFormat, QSettings::UserScope, QStringLiteral("quorlak"), QStringLiteral("quorlak"))));
+    return std::unique_ptr<Settings>(new Settings(
+        std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("quorlak"), QStringLiteral("quorlak"))));
 }
 
 std::optional<int> Settings::zoom() const { return zoom_; }
