@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QWheelEvent>
+#include <QWindow>
 #include <cmath>
 
 #include "base/cp1252.h"
@@ -117,7 +118,12 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     if (!options.recordFile.isEmpty()) {
         // From the very start, so the recording's times are the core's own.
         recording_ = std::make_unique<RecordingFile>(options.recordFile, *core_, coreClock_, host_, 0);
-        if (!recording_->problem().isEmpty()) tellProblem(recording_->problem()), recording_.reset();
+        if (recording_->problem().isEmpty()) {
+            recordAction_->setText(QStringLiteral("Stop recording"));
+        } else {
+            tellProblem(recording_->problem());
+            recording_.reset();
+        }
     }
     if (options.playback) {
         host_.useScriptedDesktop();
@@ -567,6 +573,10 @@ void MainWindow::showEvent(QShowEvent* event) {
         connectedOnce_ = true;
         if (live()) connection_->open();
         else playback_->play();
+        // On a screen with another scaling of its own, the blocks keep their size in screen pixels.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (devicePixelRatio() != scale_.devicePixelRatio()) applyZoom(scale_.zoom());
+        });
     }
 }
 
