@@ -141,12 +141,15 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     // The zoom asked for, or remembered, or what suits the screen; never
     // more than the screen holds.
     const QScreen* shown = screen();
-    int zoom = options.zoom.value_or(settings_->zoom().value_or(
+    const int zoom = options.zoom.value_or(settings_->zoom().value_or(
         shown ? defaultZoom(shown->devicePixelRatio(), shown->physicalDotsPerInch()) : Settings::kMinZoom));
     zoom_ = new WindowZoom(*settings_, zoom, this);
     applyZoom(zoom_->zoom());
     // A smaller screen this time: the remembered zoom stays for a larger one.
-    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) zoom_->setZoom(zoom_->zoom() - 1, false);
+    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) {
+        zoom_->setZoom(zoom_->zoom() - 1, false);
+        applyZoom(zoom_->zoom());
+    }
     connect(zoom_, &WindowZoom::zoomChanged, this, [this](int z) {
         applyZoom(z);
         // The player may want it all the same; the next start picks one that fits.

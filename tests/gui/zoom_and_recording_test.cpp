@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include "canvas/canvas.h"
@@ -135,4 +136,14 @@ TEST(RememberedSettings, UnusableValuesFallBackToTheDefaults) {
     window.show();
     EXPECT_EQ(window.zoom()->zoom(), 1);
     EXPECT_EQ(window.display()->size(), QSize(512, 512));
+
+    // A zoom too large for this screen starts smaller, and is kept for a larger screen.
+    settings.setZoom(4);
+    MainWindow small(ServerAddress{QStringLiteral("127.0.0.1"), 1}, options);
+    small.show();
+    if (small.screen()->availableGeometry().height() < 4 * Canvas::kSize) {
+        EXPECT_LT(small.display()->height(), 4 * Canvas::kSize);
+        EXPECT_LE(small.frameGeometry().height(), small.screen()->availableGeometry().height());
+    }
+    EXPECT_EQ(settings.zoom(), 4);
 }
