@@ -268,6 +268,8 @@ void MainWindow::buildViewMenu() {
         logMessagesAction_->setEnabled(false);
         recordAction_->setEnabled(false);
         for (QAction* a : {textBoxModeAction_, delayModeAction_, viewLogAction_}) a->setEnabled(false);
+        // No server to reconnect to.
+        if (auto* again = findChild<QAction*>(QStringLiteral("mnuReconnect"))) again->setEnabled(false);
     }
 }
 
