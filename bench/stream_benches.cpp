@@ -32,7 +32,7 @@ public:
 
 // The real record commands and screen reader on a recorder, as a client with
 // DELAY off runs them: what the recorder takes down is the stream's drawing.
-class DrawingOnly : public RecordHandler, public NoScreenEvents {
+class DrawingOnly : public RecordHandler, public ScreenEvents {
 public:
     DrawingOnly()
         : recorder(assets().font),
@@ -52,6 +52,9 @@ public:
     void tabStripCleared() override { panels.reader().tabStripCleared(); }
     void encounterStarted() override { panels.reader().encounterStarted(); }
     void encounterEnded() override { panels.reader().encounterEnded(); }
+    // The entry box is the window's, not the drawing's.
+    void inputFieldOpened(const InputFieldPlacement&) override {}
+    void inputFieldClosed() override {}
 
     DrawRecorder recorder;
     SidePanels panels;

@@ -16,11 +16,10 @@ namespace {
 // Regions of the band, chosen so the account rows below the slots and the
 // user count at the bottom right survive the start and the end of a fight.
 constexpr int kTextRight = kPictureX[1] - 1;
-constexpr int kSlotsBottom = kSlotY[2] + 12;
+constexpr int kSlotsBottom = kSlotY[2] + kTextBottomBelow;
 constexpr int kPicturesRight = kUserCountX - 1;
 constexpr int kLogPictureBottom = kUserCountY - 8;
 
-constexpr int kBoltFromX = kHeadlineX + 240;
 constexpr int kBoltFirstRadius = 6;
 constexpr int kBoltLastRadius = 18;
 constexpr int kBoltRadiusStep = 6;
@@ -119,13 +118,19 @@ void showDeath(RecordWriter& out, int slot) {
 void drawBolt(RecordWriter& out, const Fight& fight, int slot) {
     const int centreX = kPictureX[slot] + kPictureSize / 2;
     const int centreY = kPictureY[slot] + kPictureSize / 2;
-    out.line(kBoltFromX, kHeadlineY[0], centreX, centreY);
+    // Strikes from the picture's corner: all of it lies where the picture is
+    // drawn again, so nothing of it stays.
+    out.line(kPictureX[slot], kPictureY[slot], centreX, centreY);
     for (int radius = kBoltFirstRadius; radius <= kBoltLastRadius; radius += kBoltRadiusStep) {
         out.circle(centreX, centreY, radius);
         out.pause(kBoltStepPause);
     }
     clearPicture(out, slot);
     drawPicture(out, fight, slot);
+}
+
+QString endHeadline(bool peaceful) {
+    return peaceful ? QStringLiteral("You go on your way.") : QStringLiteral("All is quiet.");
 }
 
 void drawEnd(RecordWriter& out, bool peaceful) {
@@ -135,7 +140,7 @@ void drawEnd(RecordWriter& out, bool peaceful) {
     out.clearRect(kPictureX[1], kSlotsBottom + 1, kPicturesRight, kBandBottom);
     out.clearRect(0, kBandTop, kEncounterEndX - 1, kSlotsBottom);
     out.clearRect(kUserCountX, kBandTop, kDisplayRight, kLogPictureBottom);
-    drawHeadline(out, peaceful ? QStringLiteral("You go on your way.") : QStringLiteral("All is quiet."));
+    drawHeadline(out, endHeadline(peaceful));
 }
 
 }  // namespace quorlak::server::encounter_view

@@ -35,6 +35,8 @@ void flashAttacker(RecordWriter& out, const Fight& fight, int slot);
 void showDeath(RecordWriter& out, int slot);
 void drawBolt(RecordWriter& out, const Fight& fight, int slot);
 
+// The headline the band keeps after a fight.
+QString endHeadline(bool peaceful);
 void drawEnd(RecordWriter& out, bool peaceful);
 
 }  // namespace encounter_view

@@ -42,6 +42,7 @@ GameSession::GameSession(Realm& realm, quint64 seed, Output output)
       random_(seed),
       output_(std::move(output)),
       place_(world::startPlace()),
+      quietHeadline_(encounter_view::endHeadline(false)),
       messages_(layout::kMessageX, {layout::kMessageY.begin(), layout::kMessageY.end()}, layout::kMessageWidth),
       account_(layout::kAccountX, {layout::kAccountY.begin(), layout::kAccountY.end()}, layout::kAccountWidth) {
     buildAreas();
@@ -84,7 +85,8 @@ void GameSession::handlePlayingKey(const KeyEvent& key) {
         return;
     }
     if (editInput(key)) return;
-    if (playerNoteShown_) {
+    // A redraw shows the note again; any other key clears it.
+    if (playerNoteShown_ && key.code != vkey::F5) {
         panels::clearPlayerNote(out_);
         playerNoteShown_ = false;
     }
@@ -126,9 +128,12 @@ bool GameSession::editInput(const KeyEvent& key) {
         return true;
     }
     if (key.code == vkey::Escape) {
-        if (!typed_.isEmpty()) panels::eraseInput(out_, 1);
         typed_.clear();
-        if (question_ != Question::None) ask(Question::None, kIdleQuestion);
+        if (question_ != Question::None) {
+            question_ = Question::None;
+            questionText_ = kIdleQuestion;
+        }
+        placeInput();
         return true;
     }
     const QChar c = typedCharacter(key.code, key.mask);
@@ -145,7 +150,7 @@ QString GameSession::takeInput() {
     const QString line = typed_;
     typed_.clear();
     // A new field also empties the client's own text box.
-    panels::placeInput(out_, phase_ == Phase::Naming ? kNameLength : layout::kInputLength);
+    placeInput();
     return line;
 }
 
@@ -178,26 +183,29 @@ void GameSession::ask(Question question, const QString& text) {
     panels::drawQuestion(out_, text);
 }
 
+// Everything the screen shows, drawn again from nothing.
 void GameSession::drawAll() {
     out_.clearScreen();
-    messages_.reset();
-    account_.reset();
     chestShown_ = false;
-    playerNoteShown_ = false;
     drawTopBand();
     drawStatus();
-    drawUserCount();
+    // Before the foe slots, which set the client's slot lines right again.
+    panels::drawUserCount(out_, realm_.count());
     if (fight_) {
         encounter_view::drawStart(out_, *fight_);
         markedSlot_ = fight_->isPeaceful() ? 0 : fight_->target;
     } else {
-        encounter_view::drawHeadline(out_, QStringLiteral("All is quiet."));
+        encounter_view::drawHeadline(out_, quietHeadline_);
     }
+    account_.redraw(out_);
     drawView();
     if (world::tileAt(place_) == tile::kChest) {
         panels::showChest(out_);
         chestShown_ = true;
     }
+    if (playerNoteShown_) panels::drawPlayerNote(out_, playerNote_);
+    // The message band stays as it is: the client lists its lines beside the
+    // display and would print lines it has already listed.
     drawPrompt();
 }
 
@@ -249,17 +257,27 @@ void GameSession::drawView() {
 }
 
 void GameSession::drawPrompt() {
-    panels::drawQuestion(out_, questionText_);
-    panels::placeInput(out_, phase_ == Phase::Naming ? kNameLength : layout::kInputLength);
+    placeInput();
     if (!typed_.isEmpty()) panels::echoInput(out_, typed_);
+}
+
+void GameSession::placeInput() {
+    panels::placeInput(out_, questionText_, phase_ == Phase::Naming ? kNameLength : layout::kInputLength);
 }
 
 void GameSession::drawUserCount() {
     const int users = realm_.count();
     panels::drawUserCount(out_, users);
     // The count starts with a digit, which the client also takes for a foe
-    // slot's number; the foe's own line must be the last one it read.
-    if (fight_ && users >= 1 && users <= fight_->foes.size()) encounter_view::drawSlot(out_, *fight_, users);
+    // slot's number; the foe's own line must be the last one it read, with
+    // its highlight when it is the one being fought.
+    if (fight_ && users >= 1 && users <= fight_->foes.size()) redrawSlot(users);
+}
+
+void GameSession::showPlayerNote(const QString& note) {
+    playerNote_ = note;
+    playerNoteShown_ = true;
+    panels::drawPlayerNote(out_, note);
 }
 
 void GameSession::addMessage(const QString& line) { messages_.add(out_, line); }
@@ -285,19 +303,16 @@ void GameSession::otherMoved(const GameSession& other, const std::optional<Place
     if (wasHere) cells.append(from->cell);
     if (isHere) cells.append(other.place().cell);
     if (view_ == View::Map && !cells.isEmpty()) redrawMapCells(cells);
-    if (isHere != wasHere) {
-        panels::drawPlayerNote(
-            out_, (isHere ? QStringLiteral("Player is here: ") : QStringLiteral("Player is gone: ")) + other.name());
-        playerNoteShown_ = true;
-    }
+    if (isHere != wasHere)
+        showPlayerNote((isHere ? QStringLiteral("Player is here: ") : QStringLiteral("Player is gone: ")) +
+                       other.name());
     flush();
 }
 
 void GameSession::otherLeft(const GameSession& other) {
     if (!isPlaying() || other.place().area != place_.area) return;
     if (view_ == View::Map) redrawMapCells({other.place().cell});
-    panels::drawPlayerNote(out_, QStringLiteral("Player is gone: ") + other.name());
-    playerNoteShown_ = true;
+    showPlayerNote(QStringLiteral("Player is gone: ") + other.name());
     flush();
 }
 

@@ -92,7 +92,9 @@ private:
     void drawStatus();
     void drawView();
     void drawPrompt();
+    void placeInput();
     void drawUserCount();
+    void showPlayerNote(const QString& note);
     void drawMarker();
     void addMessage(const QString& line);
     void say(const QString& text) { addMessage(noticeLine(text)); }
@@ -161,6 +163,8 @@ private:
     QString messageTo_;
     bool listKeyNext_ = false;
     bool playerNoteShown_ = false;
+    QString playerNote_;
+    QString quietHeadline_;  // the encounter band's between fights
     bool chestShown_ = false;
     int markedSlot_ = 0;  // the foe slot the marker is drawn at
     LinePager messages_;

@@ -17,7 +17,8 @@ void GameSession::startFight(int group) {
     CreatureGroup& creatures = areas_[place_.area].groups[group];
     creatures.present = false;  // off the map while it is being fought
     fight_.emplace(creatures.creatures, group);
-    account_.reset();
+    // The last fight's account goes with it.
+    account_.clear(out_);
     redrawMapCells({creatures.cell});
     encounter_view::drawStart(out_, *fight_);
     markedSlot_ = fight_->isPeaceful() ? 0 : fight_->target;
@@ -103,6 +104,7 @@ void GameSession::drawMarker() {
 }
 
 void GameSession::afterRound() {
+    drawTopBand();  // kills and level
     drawStatus();
     if (you_.health <= 0) {
         addAccount(QStringLiteral("You have died!"));
@@ -129,9 +131,8 @@ void GameSession::endFight(bool foesBeaten) {
         group.present = true;
         group.calmUntilMove = you_.moves + 3;
     }
-    if (peaceful) {
-        encounter_view::drawPeace(out_);
-    }
+    if (peaceful) encounter_view::drawPeace(out_);
+    quietHeadline_ = encounter_view::endHeadline(peaceful);
     encounter_view::drawEnd(out_, peaceful);
     fight_.reset();
     markedSlot_ = 0;

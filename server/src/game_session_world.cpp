@@ -74,9 +74,10 @@ void GameSession::walk(QPoint direction) {
         panels::hideChest(out_);
         chestShown_ = false;
     }
+    // First what the place does (a chest opens), so the map shows it as it is now.
+    arriveAt(place_);
     if (from.area != place_.area || view_ != View::Map) showMap();
     else redrawMapCells(changed);
-    arriveAt(place_);
     drawTopBand();
     drawStatus();
     realm_.moved(*this, from);
@@ -143,8 +144,10 @@ void GameSession::refill() {
             }
         }
         for (Chest& chest : areas_[area].chests) {
-            if (!chest.closed && you_.moves >= chest.refillsAtMove && !(here && chest.cell == place_.cell))
+            if (!chest.closed && you_.moves >= chest.refillsAtMove && !(here && chest.cell == place_.cell)) {
                 chest.closed = true;
+                if (here) redrawMapCells({chest.cell});
+            }
         }
     }
 }

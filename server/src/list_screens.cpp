@@ -21,7 +21,7 @@ void clearColumn(RecordWriter& out) { out.clearRect(kListLeft, kListTop, kDispla
 
 void draw(RecordWriter& out, const ListScreen& screen) {
     clearColumn(out);
-    out.textAt(kListX, kListHeadingY, screen.heading.left(kListColumnWidth));
+    out.textAt(kListHeadingX, kListHeadingY, screen.heading.left(kListColumnWidth));
     for (int i = 0; i < kPageSize; ++i) {
         const int y = listLineY(i);
         const ListEntry entry = i < screen.entries.size() ? screen.entries[i] : ListEntry{};

@@ -55,7 +55,7 @@ void drawMarks(RecordWriter& out, QPoint cell, const MapMarks& marks) {
 QPoint cellOrigin(QPoint cell) { return {kMapX + cell.x() * kCellSize, kMapY + cell.y() * kCellSize}; }
 
 void drawHeading(RecordWriter& out, int area) {
-    out.textAt(kListX, kListHeadingY, QStringLiteral("Map of %1").arg(world::area(area).name));
+    out.textAt(kListHeadingX, kListHeadingY, QStringLiteral("Map of %1").arg(world::area(area).name));
 }
 
 void draw(RecordWriter& out, int area, const MapMarks& marks) {

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kInputFieldBottomBelow = 18;  // the field's clear, below its top
 constexpr int kGreyLeftMargin = 4;
-constexpr int kPlayerNoteBottomBelow = 7;
 
 void drawColumn(RecordWriter& out, int x, const QStringList& lines, int width) {
     for (int i = 0; i < lines.size() && i < int(kTopRowY.size()); ++i) out.textAt(x, kTopRowY[i], lines[i].left(width));
@@ -42,7 +41,8 @@ void drawQuestion(RecordWriter& out, const QString& question) {
     if (!question.isEmpty()) out.textAt(kQuestionX, kQuestionY, question.left(kTopTextWidth));
 }
 
-void placeInput(RecordWriter& out, int length) {
+void placeInput(RecordWriter& out, const QString& question, int length) {
+    drawQuestion(out, question);
     out.clearRect(kInputX, kInputTop - 1, kDisplayRight, kInputTop + kInputFieldBottomBelow);
     out.placeInput(kInputX, kInputTop, length);
 }
@@ -53,10 +53,16 @@ void echoInput(RecordWriter& out, const QString& typed) {
     out.textOver(typed);
 }
 
-void eraseInput(RecordWriter& out, int position) { out.eraseInput(position); }
+void eraseInput(RecordWriter& out, int position) {
+    // Not the client's own erase, which leaves the lowest rows of the letters.
+    out.clearRect(kInputTextX + (position - 1) * kCharWidth, kInputTop - 1, kDisplayRight,
+                  kInputTop + kInputFieldBottomBelow);
+}
 
 void drawStatusColumn(RecordWriter& out, const Character& character, const QStringList& conditions) {
-    out.clearRect(0, kStatusTop, kStatusRight, kListBottom);
+    // From the client's health bar down: the gauge line's cells reach into it,
+    // and the client draws the bar again as it reads that line.
+    out.clearRect(0, screen::kGaugeBarTop, kStatusRight, kListBottom);
     out.textAt(kStatusX, kGaugeY, gaugeLine(character.health, character.maxHealth()));
     out.textAt(kStatusX, kFoodY, foodLine(character.food));
     out.textAt(kStatusX, kManaY,
@@ -78,7 +84,7 @@ void drawPlayerNote(RecordWriter& out, const QString& note) {
 
 void clearPlayerNote(RecordWriter& out) {
     // Starting at this y also gives the client its tab strip back.
-    out.clearRect(0, kTabStripTop, kDisplayRight, kPlayerNoteY + kPlayerNoteBottomBelow);
+    out.clearRect(0, kTabStripTop, kDisplayRight, kPlayerNoteY + kTextBottomBelow);
 }
 
 void drawUserCount(RecordWriter& out, int users) {

@@ -25,11 +25,14 @@ void drawTopBand(RecordWriter& out, const TopBand& band);
 
 void drawQuestion(RecordWriter& out, const QString& question);
 
-// Places an empty input field with its arrow.
-void placeInput(RecordWriter& out, int length);
+// Shows the question and places an empty input field with its arrow under it.
+// The client draws the arrow in the colour of the line before, so the
+// question goes first whenever a field is placed.
+void placeInput(RecordWriter& out, const QString& question, int length);
 // Shows the whole typed text again at the field, after a character was added.
 void echoInput(RecordWriter& out, const QString& typed);
-// Erases the field from the character at `position` (1-based) on.
+// Erases the field from the character at `position` (1-based) on, all of
+// each character's cell.
 void eraseInput(RecordWriter& out, int position);
 
 void drawStatusColumn(RecordWriter& out, const Character& character, const QStringList& conditions);

@@ -19,8 +19,9 @@ namespace quorlak::server::layout {
 
 constexpr int kDisplayRight = screen::kDisplaySize - 1;
 constexpr int kCharWidth = screen::kCellWidth;
-constexpr int kTextTopAbove = screen::kTextRaise;                           // a line's cells start this far above its y
-constexpr int kTextBottomBelow = screen::kCellHeight - screen::kTextRaise;  // and end this far below it
+constexpr int kTextTopAbove = screen::kTextRaise;  // a line's cells start this far above its y
+constexpr int kTextBottomBelow =
+    screen::kCellHeight - screen::kTextRaise - 1;  // and their last row lies this far below it
 
 // Top band: a line above kTitleBelowY and left of the column split becomes the
 // window title; lines are coral left of the split, grey up to kYellowFromX, yellow beyond.
@@ -75,7 +76,7 @@ constexpr std::array<int, 3> kTopRowY = {8, 24, 40};
 constexpr int kTopTextWidth = 22;  // characters left of the chest
 constexpr int kGreyX = 230;        // clear of the chest
 constexpr int kYellowX = kYellowFromX;
-constexpr int kTopBandBottom = 52;  // rows above the question
+constexpr int kTopBandBottom = 50;  // rows above the question
 constexpr int kQuestionX = 0;
 constexpr int kQuestionY = 56;
 constexpr int kInputX = 0;
@@ -86,10 +87,11 @@ constexpr int kInputTextY = kInputTop + kTextTopAbove;
 
 // Encounter band: the headline, the foe slots with their markers, the
 // pictures, the running account and the user count.
-constexpr std::array<int, 2> kHeadlineY = {100, 116};
+// Every text row below owns its cells alone, so clearing one never cuts another.
+constexpr std::array<int, 2> kHeadlineY = {97, 113};
 constexpr int kHeadlineX = 8;
 constexpr std::array<int, 5> kSlotX = {0, 16, 16, 164, 164};
-constexpr std::array<int, 5> kSlotY = {0, 128, 144, 128, 144};
+constexpr std::array<int, 5> kSlotY = {0, 129, 145, 129, 145};
 constexpr std::array<int, 5> kMarkerY = {0, 131, 143, 131, 143};
 constexpr int kMarkerIndent = 12;  // left of the slot text
 constexpr int kMarkerLength = 8;   // ends 4 units before the slot text
@@ -108,7 +110,6 @@ constexpr int kUserCountWidth = 15;
 
 // Status column.
 constexpr int kStatusX = 10;
-constexpr int kStatusTop = 200;
 constexpr int kStatusRight = kListLeft - 1;
 constexpr int kManaY = 234;
 constexpr int kLevelY = 249;
@@ -124,6 +125,9 @@ constexpr int kStatusWidth = 20;  // characters of a status line
 // List column.
 constexpr int kListTop = 200;
 constexpr int kListX = 176;
+// Headings start under the client's item list (its narrow form begins at x 182),
+// so none of their letters peeks out beside it.
+constexpr int kListHeadingX = 184;
 constexpr int kListHeadingY = 208;
 constexpr int kListFirstLineY = 223;
 constexpr int kListLineStep = 15;

@@ -21,7 +21,7 @@ QString usageText() {
         "Duvur Quorlak, the client of the Quorlak dungeon game.\n"
         "\n"
         "Without options the start-up dialog asks for the server's address and port.\n"
-        "  --connect HOST:PORT  skip the dialog and connect to HOST on PORT (0 to 32767);\n"
+        "  --connect HOST:PORT  skip the dialog and connect to HOST on PORT (1 to 65535);\n"
         "                       write an IPv6 address in brackets: [::1]:1212\n"
         "  --demo               start the stand-in game server inside the client on a free\n"
         "                       local port and connect to it\n"

@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlak"));
+    QApplication::setOrganizationName(QStringLiteral("Quorlak"));
     QApplication::setWindowIcon(appIcon());
     // Desktops match the windows to the installed entry (and its icon) by this.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORLAK_APP_ID));
@@ -66,6 +67,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorlak: %s\n", window->lastProblem().toLocal8Bit().constData());
         return false;
     };
+    // A demo's server has a new port every run: not worth remembering.
+    windowOptions.rememberServer = options.mode != LaunchOptions::Mode::Demo;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
@@ -95,7 +98,7 @@ int main(int argc, char** argv) {
             break;
         }
         case LaunchOptions::Mode::Dialog: {
-            auto* dialog = new StartDialog;
+            auto* dialog = new StartDialog(settings->recentServers());
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(dialog, &StartDialog::connectRequested,
                              [windowOptions](const ServerAddress& address) { openMainWindow(address, windowOptions); });

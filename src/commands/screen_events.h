@@ -38,17 +38,4 @@ public:
     virtual void inputFieldClosed() = 0;
 };
 
-// Listens to nothing and lets every line through.
-class NoScreenEvents : public ScreenEvents {
-public:
-    bool textLine(std::string&) override { return true; }
-    void slotUnderlined(int) override {}
-    void itemRowMarked() override {}
-    void tabStripCleared() override {}
-    void encounterStarted() override {}
-    void encounterEnded() override {}
-    void inputFieldOpened(const InputFieldPlacement&) override {}
-    void inputFieldClosed() override {}
-};
-
 }  // namespace quorlak

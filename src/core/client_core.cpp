@@ -54,13 +54,9 @@ void ClientCore::runInput(const std::function<void()>& event) {
 // that waits, even when the event itself had to wait.
 void ClientCore::runPosted() {
     while (!posted_.empty()) {
+        // Only received data starts a pause, so nothing posted ever waits.
         auto work = std::move(posted_.front());
         posted_.erase(posted_.begin());
-        if (holding()) {
-            ++heldInputs_;
-            held_.emplace_front(std::move(work));
-            continue;
-        }
         sender_.beginHandler();
         work();
     }
@@ -108,6 +104,10 @@ void ClientCore::keyPress(int16_t ch) {
     // The modifiers as the key was pressed, not as they are when it runs.
     const uint16_t heldMask = host_.heldModifiers();
     runOrDefer([=, this] { keyboard_.keyPress(ch, heldMask); });
+}
+
+void ClientCore::characterWithoutKey(char32_t ch) {
+    runOrDefer([=, this] { keyboard_.characterWithoutKey(ch); });
 }
 
 void ClientCore::setBoxText(std::string text) {
@@ -285,6 +285,7 @@ std::optional<double> ClientCore::nextWake() const {
 
 void ClientCore::write(std::string_view bytes) {
     if (connected_) host_.write(bytes);
+    else ++unsentWrites_;  // the window tells the player
 }
 
 void ClientCore::restartKeepAlive() {
@@ -294,7 +295,8 @@ void ClientCore::restartKeepAlive() {
 
 void ClientCore::keepAliveTick() {
     const double now = clock_.nowMs();
-    write(std::string_view("\0\0", 2));
+    // Only while connected; a missed keep-alive is no lost key.
+    if (connected_) host_.write(std::string_view("\0\0", 2));
     timerDue_ += kKeepAliveMs;
     if (timerDue_ <= now) timerDue_ = now + kKeepAliveMs;
 }

@@ -61,6 +61,8 @@ public:
     // A character; a broadcast it starts reaches this window with the
     // modifiers held as the key was pressed.
     void keyPress(int16_t ch);
+    // A character typed that no key item can carry.
+    void characterWithoutKey(char32_t ch);
     void setBoxText(std::string text);
     void menu(MenuItem item);
     void doubleClick();
@@ -100,6 +102,8 @@ public:
     size_t heldBytes() const;
     // Counts the inputs refused because too many were waiting.
     uint64_t refusedInputs() const { return refusedInputs_; }
+    // Counts the writes of keys that found no connection to go out on.
+    uint64_t unsentWrites() const { return unsentWrites_; }
 
     // Read side for the views and the replay driver.
     const Canvas& canvas() const { return canvas_; }
@@ -114,6 +118,7 @@ public:
     const ScreenReader& reader() const { return panels_.reader(); }
     const CaptionsModel& captions() const { return panels_.reader().captions(); }
     const InputModes& modes() const { return keyboard_.modes(); }
+    const RefusedCharacters& refusedCharacters() const { return keyboard_.refused(); }
     const PanelActions& actions() const { return actions_; }
     // The unfinished record that waits for the next chunk.
     const std::string& unfinishedRecord() const { return framer_.tail(); }
@@ -199,6 +204,7 @@ private:
     std::deque<HeldEvent> held_;
     size_t heldInputs_ = 0;
     uint64_t refusedInputs_ = 0;
+    uint64_t unsentWrites_ = 0;
     bool draining_ = false;
     // Work an event queued for right after itself (this window's copy of a
     // key broadcast), run before anything that waits.

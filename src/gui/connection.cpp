@@ -20,7 +20,9 @@ Connection::~Connection() {
 }
 
 void Connection::open() {
+    endingOnPurpose_ = true;  // the old connection's end is ours
     if (socket_->state() != QAbstractSocket::UnconnectedState) socket_->abort();
+    endingOnPurpose_ = false;
     wasConnected_ = false;
     dropping_ = false;
     setStatus(QStringLiteral("Connecting to %1\u2026").arg(address_.display()));
@@ -28,7 +30,14 @@ void Connection::open() {
 }
 
 void Connection::close() {
+    endingOnPurpose_ = true;
     if (socket_->state() != QAbstractSocket::UnconnectedState) socket_->close();
+    if (socket_->state() != QAbstractSocket::UnconnectedState) socket_->abort();
+}
+
+void Connection::giveUp() {
+    close();
+    setStatus(QStringLiteral("No answer from %1").arg(address_.display()));
 }
 
 bool Connection::isConnected() const { return socket_->state() == QAbstractSocket::ConnectedState; }
@@ -54,12 +63,21 @@ void Connection::setStatus(const QString& status) {
 }
 
 void Connection::onError() {
+    if (endingOnPurpose_) return;
     switch (socket_->error()) {
-        case QAbstractSocket::RemoteHostClosedError: break;  // the state change reports it
+        case QAbstractSocket::RemoteHostClosedError: return;  // the state change reports it
         case QAbstractSocket::ConnectionRefusedError:
             setStatus(QStringLiteral("Connection refused by %1").arg(address_.display()));
-            break;
-        default: setStatus(QStringLiteral("%1: %2").arg(address_.display(), socket_->errorString())); break;
+            emit failed(QStringLiteral("connection refused"));
+            return;
+        case QAbstractSocket::HostNotFoundError:
+            setStatus(QStringLiteral("%1: %2").arg(address_.display(), socket_->errorString()));
+            emit failed(QStringLiteral("no such host"));
+            return;
+        default:
+            setStatus(QStringLiteral("%1: %2").arg(address_.display(), socket_->errorString()));
+            emit failed(socket_->errorString());
+            return;
     }
 }
 
@@ -74,9 +92,11 @@ void Connection::onStateChanged() {
     if (connected) {
         wasConnected_ = true;
         setStatus(QStringLiteral("Connected to %1").arg(address_.display()));
+        emit established();
     } else if (wasConnected_ && socket_->state() == QAbstractSocket::UnconnectedState) {
         wasConnected_ = false;
         setStatus(QStringLiteral("Disconnected from %1").arg(address_.display()));
+        if (!endingOnPurpose_) emit failed(QStringLiteral("the server closed the connection"));
     }
     emit connectedChanged(connected);
 }

@@ -27,10 +27,15 @@ public:
     ~Connection() override;
 
     const ServerAddress& address() const { return address_; }
+    // The next open() goes there.
+    void setAddress(ServerAddress address) { address_ = std::move(address); }
 
     // Connects, dropping any earlier connection first.
     void open();
+    // Ends the connection or the attempt on purpose: no failure is reported.
     void close();
+    // Gives up an attempt that got no answer.
+    void giveUp();
     bool isConnected() const;
 
     void write(std::string_view bytes);
@@ -44,6 +49,9 @@ signals:
     void dataArrived();
     void connectedChanged(bool connected);
     void statusChanged(const QString& status);
+    void established();
+    // An attempt failed, or the live connection ended, not by our own doing.
+    void failed(const QString& reason);
 
 private:
     void setStatus(const QString& status);
@@ -55,6 +63,7 @@ private:
     QTcpSocket* socket_;
     QString status_;
     bool wasConnected_ = false;
+    bool endingOnPurpose_ = false;
     bool dropping_ = false;  // keys were dropped since the backlog last went out
 };
 

@@ -9,6 +9,10 @@
 
 namespace quorlak {
 
+namespace {
+constexpr int kDimAlpha = 150;  // of 255: the picture stays readable behind it
+}
+
 DisplayWidget::DisplayWidget(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -33,6 +37,12 @@ QImage DisplayWidget::shownPicture() const {
     return canvas_.image().scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
+void DisplayWidget::setDimmed(bool dimmed) {
+    if (dimmed_ == dimmed) return;
+    dimmed_ = dimmed;
+    update();
+}
+
 void DisplayWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Every unit an exact block of pixels: no smoothing.
@@ -52,6 +62,7 @@ void DisplayWidget::paintEvent(QPaintEvent* event) {
                               units);
         for (const QRect& b : QRegion(r).subtracted(QRegion(picture))) painter.fillRect(b, Qt::black);
     }
+    if (dimmed_) painter.fillRect(event->rect(), QColor(0, 0, 0, kDimAlpha));
 }
 
 void DisplayWidget::resizeEvent(QResizeEvent* event) {

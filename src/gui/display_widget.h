@@ -16,6 +16,9 @@ class DisplayWidget : public QWidget {
 public:
     explicit DisplayWidget(const Canvas& canvas, QWidget* parent = nullptr);
     QSize sizeHint() const override;
+    // A game no longer live is shown dimmed.
+    void setDimmed(bool dimmed);
+    bool dimmed() const { return dimmed_; }
 
     // Shows the picture at `scale`; the size in units it reports from now on
     // counts in that scale. The widget is never smaller than the whole picture.
@@ -45,6 +48,7 @@ private:
     bool overBareArea(const QMouseEvent& event) const;
     const Canvas& canvas_;
     DisplayScale scale_;
+    bool dimmed_ = false;
 };
 
 }  // namespace quorlak

@@ -7,12 +7,16 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontInfo>
+#include <QHelpEvent>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 #include <cmath>
@@ -20,8 +24,10 @@
 #include "base/cp1252.h"
 #include "canvas/data_files.h"
 #include "gui/connection.h"
+#include "gui/connection_control.h"
 #include "gui/display_widget.h"
 #include "gui/entry_box.h"
+#include "gui/help_menu.h"
 #include "gui/item_grid_view.h"
 #include "gui/key_broadcast.h"
 #include "gui/log_window.h"
@@ -51,6 +57,16 @@ QString objectNameOf(MenuItem item) {
 constexpr int kProblemShownMs = 15000;
 // The largest zoom the menu bar and the status line follow.
 constexpr int kMaxChromeZoom = 3;
+
+// A caption as the menu bar shows it: without access keys, which would take
+// keys from the game ("&&" stays a literal ampersand).
+QString shownCaption(const std::string& caption) {
+    QString shown = cp1252ToQString(caption);
+    shown.replace(QLatin1String("&&"), QChar(0x1));
+    shown.remove(QLatin1Char('&'));
+    shown.replace(QChar(0x1), QLatin1String("&&"));
+    return shown;
+}
 
 }  // namespace
 
@@ -112,6 +128,21 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     });
     wireEvents();
 
+    connectionControl_ = new ConnectionControl({this,
+                                                connection_,
+                                                display_,
+                                                {itemGrid_, messageGrid_, tabStrip_},
+                                                clock_,
+                                                [this] { core_->restartStream(); },
+                                                *settings_,
+                                                options.rememberServer},
+                                               this);
+    addRecordAction(*connectionControl_->addMenu(menuBar()));
+    connect(connectionControl_, &ConnectionControl::changed, this, [this] {
+        if (stateFile_) stateFile_->changed();
+    });
+    new HelpMenu(menuBar(), this);
+
     // The load step: pictures, font, grids, DELAY on. The first resize (at
     // showing) lays the panels out, and then the connection opens.
     core_->load(loadPictures(), loadTerminalFont());
@@ -169,7 +200,9 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     recording_.reset();
-    // Whatever refers to the core goes before it does.
+    // Whatever refers to the core goes before it does, and the connection's
+    // controls before the connection and the display they use.
+    delete connectionControl_;
     delete logWindow_;
     delete connection_;
     delete broadcast_;
@@ -215,16 +248,21 @@ void MainWindow::buildMenus() {
     textBoxModeAction_ = addModeItem(MenuItem::TextBoxMode);
     delayModeAction_ = addModeItem(MenuItem::DelayMode);
     viewLogAction_ = addModeItem(MenuItem::ViewLog);
-    viewLogAction_->setText(QString::fromLatin1(Keyboard::kViewLogCaption));
+    viewLogAction_->setText(shownCaption(Keyboard::kViewLogCaption));
     experienceAction_ = bar->addAction(QString());
     experienceAction_->setObjectName(QStringLiteral("netexp"));
+    experienceAction_->setToolTip(
+        QStringLiteral("Your experience; during a fight, the experience gained in it (the game's own count is in "
+                       "the status column)."));
+}
 
-    QMenu* connectionMenu = bar->addMenu(QStringLiteral("&Connection"));
-    connectionMenu->setObjectName(QStringLiteral("connectionMenu"));
-    QAction* again = connectionMenu->addAction(QStringLiteral("&Reconnect"));
-    again->setObjectName(QStringLiteral("mnuReconnect"));
-    connect(again, &QAction::triggered, this, &MainWindow::reconnect);
-    recordAction_ = connectionMenu->addAction(QStringLiteral("Record session\u2026"));
+void MainWindow::addRecordAction(QMenu& connectionMenu) {
+    // Before the separator that sets Quit apart.
+    QAction* before = nullptr;
+    for (QAction* a : connectionMenu.actions())
+        if (a->isSeparator()) before = a;
+    recordAction_ = new QAction(QStringLiteral("Record session\u2026"), &connectionMenu);
+    connectionMenu.insertAction(before, recordAction_);
     recordAction_->setObjectName(QStringLiteral("recordSession"));
     connect(recordAction_, &QAction::triggered, this, [this] {
         if (recording_) {
@@ -244,7 +282,7 @@ void MainWindow::buildViewMenu() {
     // Inserted before the connection menu; no access keys, every key belongs to the game.
     QMenu* view = new QMenu(QStringLiteral("View"), this);
     view->setObjectName(QStringLiteral("viewMenu"));
-    menuBar()->insertMenu(menuBar()->actions().constLast(), view);
+    menuBar()->insertMenu(findChild<QAction*>(QStringLiteral("connectionMenu")), view);
     zoom_->addTo(*view);
     view->addSeparator();
     logMessagesAction_ = view->addAction(QStringLiteral("Log messages"));
@@ -268,8 +306,9 @@ void MainWindow::buildViewMenu() {
         logMessagesAction_->setEnabled(false);
         recordAction_->setEnabled(false);
         for (QAction* a : {textBoxModeAction_, delayModeAction_, viewLogAction_}) a->setEnabled(false);
-        // No server to reconnect to.
-        if (auto* again = findChild<QAction*>(QStringLiteral("mnuReconnect"))) again->setEnabled(false);
+        // No server to connect to.
+        for (const char* name : {"mnuConnectTo", "mnuReconnect", "mnuDisconnect"})
+            if (auto* a = findChild<QAction*>(QLatin1String(name))) a->setEnabled(false);
     }
 }
 
@@ -448,7 +487,7 @@ void MainWindow::afterEvent() {
     syncLog();
     syncSound();
     syncFrozen();
-    syncRefusedInputs();
+    syncNotices();
     syncFiles();
     if (!live()) followRecordedSize();
     armWakeTimer();
@@ -456,12 +495,29 @@ void MainWindow::afterEvent() {
     if (stateFile_) stateFile_->changed();
 }
 
-void MainWindow::syncRefusedInputs() {
-    if (core_->refusedInputs() == shownRefusedInputs_) return;
-    shownRefusedInputs_ = core_->refusedInputs();
-    statusBar()->showMessage(
-        QStringLiteral("The game is paused and too much input is waiting: the last keys or clicks were not taken."),
-        5000);
+void MainWindow::syncNotices() {
+    constexpr int kNoticeMs = 6000;
+    if (core_->refusedInputs() != shownRefusedInputs_) {
+        shownRefusedInputs_ = core_->refusedInputs();
+        statusBar()->showMessage(QStringLiteral("The game is paused and too much input is waiting: the last keys "
+                                                "or clicks were not taken."),
+                                 kNoticeMs);
+    }
+    if (core_->unsentWrites() != shownUnsentWrites_) {
+        shownUnsentWrites_ = core_->unsentWrites();
+        statusBar()->showMessage(QStringLiteral("Not connected: keys were not sent."), kNoticeMs);
+    }
+    const RefusedCharacters& refused = core_->refusedCharacters();
+    if (shownRefusedCharacters_ != refused.revision) {
+        const bool first = !shownRefusedCharacters_;
+        shownRefusedCharacters_ = refused.revision;
+        if (!first) {
+            const char32_t ch = refused.last;
+            statusBar()->showMessage(QStringLiteral("\u201c%1\u201d cannot be sent: no key of a US keyboard types it.")
+                                         .arg(QString::fromUcs4(&ch, 1)),
+                                     kNoticeMs);
+        }
+    }
 }
 
 // Where the windows are, for a test that drives them from outside.
@@ -484,20 +540,32 @@ std::string MainWindow::windowJson() const {
                std::to_string(centre.y()) + "]";
         first = false;
     }
-    return out + "}}";
+    // The status bar's message, as the one element of a JSON array without its brackets.
+    const QByteArray notice = QJsonDocument(QJsonArray{statusBar()->currentMessage()}).toJson(QJsonDocument::Compact);
+    out += "},\"notice\":" + notice.mid(1, notice.size() - 2).toStdString() + "}";
+    return out + "," + connectionControl_->json();
 }
 
 void MainWindow::syncMenus() {
     const InputModes& modes = core_->modes();
     if (shownModes_ != modes.revision) {
         shownModes_ = modes.revision;
-        textBoxModeAction_->setText(cp1252ToQString(modes.textBoxCaption));
-        delayModeAction_->setText(cp1252ToQString(modes.delayCaption));
+        textBoxModeAction_->setText(shownCaption(modes.textBoxCaption));
+        delayModeAction_->setText(shownCaption(modes.delayCaption));
+        textBoxModeAction_->setToolTip(
+            modes.textBox ? QStringLiteral("Text box input is on: a question opens a box to edit your answer in; "
+                                           "Enter sends it. Click to switch it off.")
+                          : QStringLiteral("Text box input is off: every key goes to the game at once. Click to "
+                                           "switch it on."));
+        delayModeAction_->setToolTip(
+            modes.delay ? QStringLiteral("DELAY is on: the game's pauses are kept. Click to skip them.")
+                        : QStringLiteral("DELAY is off: the game's pauses are skipped. Click to keep them."));
     }
     const CaptionsModel& captions = core_->captions();
     if (shownCaptions_ != captions.revision) {
         shownCaptions_ = captions.revision;
-        experienceAction_->setText(cp1252ToQString(captions.experience));
+        experienceAction_->setText(
+            captions.experience.empty() ? QString() : QStringLiteral("Exp ") + cp1252ToQString(captions.experience));
         // An empty caption would still leave a clickable gap in the bar.
         experienceAction_->setVisible(!captions.experience.empty());
         setWindowTitle(cp1252ToQString(captions.windowCaption));
@@ -565,10 +633,7 @@ void MainWindow::pumpSocket() {
         [&chunk](ClientCore& c) { c.receive(std::string_view(chunk.constData(), static_cast<size_t>(chunk.size()))); });
 }
 
-void MainWindow::reconnect() {
-    core_->restartStream();
-    connection_->open();
-}
+void MainWindow::reconnect() { connectionControl_->reconnect(); }
 
 // --- window events -----------------------------------------------------------
 
@@ -576,7 +641,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!connectedOnce_) {
         connectedOnce_ = true;
-        if (live()) connection_->open();
+        if (live()) connectionControl_->start();
         else playback_->play();
         // On a screen with another scaling of its own, the blocks keep their size in screen pixels.
         connect(windowHandle(), &QWindow::screenChanged, this, [this] {
@@ -597,6 +662,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menuBar() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* action = menuBar()->actionAt(help->pos());
+        if (action && !action->toolTip().isEmpty() && action->toolTip() != action->text())
+            QToolTip::showText(help->globalPos(), action->toolTip(), menuBar());
+        else QToolTip::hideText();
+        return true;
+    }
     if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         auto* wheel = static_cast<QWheelEvent*>(event);
         if (wheel->modifiers() & Qt::ControlModifier) {
@@ -617,6 +690,15 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             default: break;
         }
     }
+    // No shortcut and no menu's access key takes a key that is the game's.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (KeyTranslator::isGameKey(key->key(), key->modifiers(), key->text())) {
+            event->accept();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() && live()) {
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() == this) {
@@ -632,12 +714,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::handleKey(const QKeyEvent& event) {
-    const auto key = virtualKeyFor(event);
-    const auto ch = characterCodeFor(event);
-    if (!key && !ch) return;
+    const std::vector<TypedKey> typed = translator_.translate(event.key(), event.modifiers(), event.text());
+    if (typed.empty()) return;
     const MonotonicClock::Hold moment(clock_);
-    if (key) core_->keyDown(key->code, key->mask);
-    if (ch) core_->keyPress(*ch);
+    for (const TypedKey& t : typed) {
+        if (t.unsendable) core_->characterWithoutKey(t.unsendable);
+        if (t.key) core_->keyDown(t.key->code, t.key->mask);
+        if (t.character) core_->keyPress(*t.character);
+    }
     afterEvent();
 }
 

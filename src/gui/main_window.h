@@ -15,6 +15,7 @@
 #include "gui/monotonic_clock.h"
 #include "gui/warning_sound.h"
 #include "gui/window_host.h"
+#include "input/key_translator.h"
 #include "replay/script.h"
 #include "replay/virtual_clock.h"
 #include "wire/server_address.h"
@@ -26,6 +27,7 @@ class QMenu;
 namespace quorlak {
 
 class Connection;
+class ConnectionControl;
 class DisplayWidget;
 class EntryBox;
 class ItemGridView;
@@ -51,6 +53,9 @@ struct MainWindowOptions {
     // Play this recording instead of connecting to a server.
     std::optional<std::vector<ScriptEvent>> playback{};
     double playbackSpeed = 1;
+    // Add the server to the recent ones once connected: the program's windows
+    // do, the demo (a new port every run) and windows made by tests do not.
+    bool rememberServer = false;
 };
 
 class MainWindow : public QMainWindow {
@@ -84,8 +89,9 @@ public:
     MessageLog* messageLog() const { return messageLog_.get(); }
     // The last problem told in the status bar (a file that cannot be written).
     const QString& lastProblem() const { return lastProblem_; }
+    ConnectionControl* connectionControl() const { return connectionControl_; }
 
-    // Drops the connection (if any) and connects again to the same server.
+    // Connects again to the same server (asking first while connected).
     void reconnect();
     // Records what the core gets from now on into `path`; false (and the
     // status bar says why) when the file cannot be written.
@@ -105,6 +111,7 @@ protected:
 private:
     void buildPanels();
     void buildMenus();
+    void addRecordAction(QMenu& connectionMenu);
     void buildViewMenu();
     void wireEvents();
     // Shows everything at `zoom`, the client area keeping its size in units.
@@ -134,7 +141,7 @@ private:
     void pumpSocket();
     void handleKey(const QKeyEvent& event);
     void panelFocused(FocusHolder panel);
-    void syncRefusedInputs();
+    void syncNotices();
     std::string windowJson() const;
 
     ServerAddress address_;
@@ -146,6 +153,8 @@ private:
     WarningSound sound_{clock_};
 
     Connection* connection_ = nullptr;
+    ConnectionControl* connectionControl_ = nullptr;
+    KeyTranslator translator_;
     KeyBroadcast* broadcast_ = nullptr;
     DisplayWidget* display_ = nullptr;
     EntryBox* entryBox_ = nullptr;
@@ -181,6 +190,8 @@ private:
     QTimer pumpTimer_;  // reads on when data is left in the socket
     bool connectedOnce_ = false;
     uint64_t shownRefusedInputs_ = 0;
+    uint64_t shownUnsentWrites_ = 0;
+    std::optional<uint64_t> shownRefusedCharacters_;
 
     std::optional<uint64_t> shownModes_;
     std::optional<uint64_t> shownCaptions_;

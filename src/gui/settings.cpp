@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "wire/server_address.h"
+
 namespace quorlak {
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
 constexpr const char* kZoomKey = "view/zoom";
 constexpr const char* kLogMessagesKey = "view/logMessages";
 constexpr const char* kGeometryKey = "window/geometry";
+constexpr const char* kRecentServersKey = "connection/recentServers";
 
 std::optional<int> readZoom(const QVariant& value) {
     bool ok = false;
@@ -25,6 +28,14 @@ bool readSwitch(const QVariant& value, bool fallback) {
     return fallback;
 }
 
+// The file is the player's to edit: keep only what still reads as an address.
+QStringList readServers(const QVariant& value) {
+    QStringList usable;
+    for (const QString& entry : value.toStringList())
+        if (parseServerAddress(entry) && usable.size() < kMaxRecentServers) usable << entry;
+    return usable;
+}
+
 }  // namespace
 
 Settings::Settings() = default;
@@ -36,13 +47,14 @@ Settings::Settings(std::unique_ptr<QSettings> store) : store_(std::move(store)) 
     logMessages_ = readSwitch(store_->value(QLatin1String(kLogMessagesKey)), false);
     const QVariant geometry = store_->value(QLatin1String(kGeometryKey));
     if (geometry.canConvert<QByteArray>()) geometry_ = geometry.toByteArray();
+    recentServers_ = readServers(store_->value(QLatin1String(kRecentServersKey)));
 }
 
 Settings::~Settings() = default;
 
 std::unique_ptr<Settings> Settings::forUser() {
     return std::unique_ptr<Settings>(new Settings(
-        std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("quorlak"), QStringLiteral("quorlak"))));
+        std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("Quorlak"), QStringLiteral("quorlak"))));
 }
 
 std::optional<int> Settings::zoom() const { return zoom_; }
@@ -65,6 +77,13 @@ QByteArray Settings::windowGeometry() const { return geometry_; }
 void Settings::setWindowGeometry(const QByteArray& geometry) {
     geometry_ = geometry;
     if (store_) store_->setValue(QLatin1String(kGeometryKey), geometry);
+}
+
+QStringList Settings::recentServers() const { return recentServers_; }
+
+void Settings::rememberServer(const ServerAddress& address) {
+    recentServers_ = withRecentServer(recentServers_, address);
+    if (store_) store_->setValue(QLatin1String(kRecentServersKey), recentServers_);
 }
 
 QString Settings::fileName() const { return store_ ? store_->fileName() : QString(); }

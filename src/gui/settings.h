@@ -4,16 +4,20 @@
 // unset, so no setting can keep the client from starting.
 //
 // Keys: "view/zoom" (1 to 4), "view/logMessages" (true or false),
-// "window/geometry" (the main window's saved geometry).
+// "window/geometry" (the main window's saved geometry),
+// "connection/recentServers" (HOST:PORT each, newest first).
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <optional>
 
 class QSettings;
 
 namespace quorlak {
+
+struct ServerAddress;
 
 class Settings {
 public:
@@ -28,7 +32,7 @@ public:
     Settings(const Settings&) = delete;
     Settings& operator=(const Settings&) = delete;
 
-    // The player's own settings file (~/.config/quorlak/quorlak.conf on Linux).
+    // The player's own settings file (~/.config/Quorlak/quorlak.conf on Linux).
     static std::unique_ptr<Settings> forUser();
 
     // Nothing until a zoom was chosen (the screen decides then).
@@ -39,6 +43,9 @@ public:
     // Empty when none was saved.
     QByteArray windowGeometry() const;
     void setWindowGeometry(const QByteArray& geometry);
+    // The servers connected to, newest first; only those that still read as an address.
+    QStringList recentServers() const;
+    void rememberServer(const ServerAddress& address);
 
     // Where the settings are kept; empty when only in memory.
     QString fileName() const;
@@ -50,6 +57,7 @@ private:
     std::optional<int> zoom_;
     bool logMessages_ = false;
     QByteArray geometry_;
+    QStringList recentServers_;
 };
 
 }  // namespace quorlak

@@ -1,5 +1,6 @@
 #include "input/keyboard.h"
 
+#include "input/panel_actions.h"
 #include "wire/key_items.h"
 #include "wire/screen_layout.h"
 
@@ -14,6 +15,7 @@ void Keyboard::keyDown(int16_t vk, int16_t mask) {
 
 void Keyboard::requestAllItems() {
     d_.panels.reader().expectListLines(screen::kBulkPages * screen::kListPageLines);
+    d_.panels.selectTab(1);
     for (int16_t page = 1; page <= screen::kBulkPages; ++page) {
         d_.sender.sendKey(vkey::F7, 0);
         d_.sender.sendKey(static_cast<int16_t>('0' + page), 0);
@@ -32,12 +34,29 @@ void Keyboard::formKeyDown(int16_t key, int16_t mask) {
             d_.sender.sendKey(vkey::Enter, mask);
         } else if (key == vkey::Esc || key == vkey::PageUp || key == vkey::PageDown) {
             d_.sender.sendKey(key, mask);
+            followListKey(key, mask);
         }
     } else {
         d_.sender.sendKey(key, mask);
+        followListKey(key, mask);
     }
     // After the waits of the sending above, as the handler's last step.
     d_.sender.then(d_.restartKeepAlive);
+}
+
+void Keyboard::followListKey(int16_t key, int16_t mask) {
+    // Paging goes through the pack.
+    const int tab = key == vkey::PageUp || key == vkey::PageDown ? 1 : afterF7_ ? tabShownByListKey(key, mask) : 0;
+    if (tab != 0) d_.panels.selectTab(tab);
+    afterF7_ = key == vkey::F7 && mask == 0;
+}
+
+void Keyboard::characterWithoutKey(char32_t ch) {
+    if (!d_.entry.box().visible) {
+        refused_.last = ch;
+        refused_.touch();
+    }
+    d_.restartKeepAlive();
 }
 
 void Keyboard::boxKeyDown(int16_t key) {

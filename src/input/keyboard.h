@@ -23,6 +23,11 @@ struct InputModes : Revisioned {
     std::string delayCaption = "&DELAY";
 };
 
+// Characters typed that no key item can carry, for the window to say so.
+struct RefusedCharacters : Revisioned {
+    char32_t last = 0;
+};
+
 class Keyboard {
 public:
     // The caption of the menu item that shows the encounter log.
@@ -46,6 +51,9 @@ public:
     // The window's character handling; `heldMask` is the modifiers held as
     // the character was typed.
     void keyPress(int16_t ch, uint16_t heldMask);
+    // A character typed that no US key types: the text box takes it as text;
+    // otherwise nothing can carry it, and the player is told.
+    void characterWithoutKey(char32_t ch);
     void toggleTextBoxMode();
     void toggleDelayMode();
     void showLog();
@@ -55,13 +63,18 @@ public:
     void setDelay(bool on);
 
     const InputModes& modes() const { return modes_; }
+    const RefusedCharacters& refused() const { return refused_; }
 
 private:
     void formKeyDown(int16_t vk, int16_t mask);
+    // The list screen a key sent after F7 asks for shows in the tab strip.
+    void followListKey(int16_t vk, int16_t mask);
     void boxKeyDown(int16_t vk);
     void requestAllItems();
     Deps d_;
     InputModes modes_;
+    RefusedCharacters refused_;
+    bool afterF7_ = false;
 };
 
 }  // namespace quorlak

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/cp1252.h"
+#include "input/us_layout.h"
 
 namespace quorlak {
 
@@ -126,7 +127,21 @@ int16_t modifierMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
+std::optional<char32_t> typedCharacter(Qt::KeyboardModifiers modifiers, const QString& text) {
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::KeypadModifier)) return std::nullopt;
+    const QList<uint> chars = text.toUcs4();
+    if (chars.size() != 1 || chars[0] < 0x20 || (chars[0] >= 0x7F && chars[0] < 0xA0)) return std::nullopt;
+    return static_cast<char32_t>(chars[0]);
+}
+
 std::optional<VirtualKey> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text) {
+    if (const auto ch = typedCharacter(modifiers, text)) {
+        const auto us = usKeyFor(*ch);
+        if (!us) return std::nullopt;
+        const bool letter = (*ch >= U'a' && *ch <= U'z') || (*ch >= U'A' && *ch <= U'Z');
+        const bool shift = letter ? bool(modifiers & Qt::ShiftModifier) : us->shift;
+        return VirtualKey{us->code, static_cast<int16_t>(shift ? 1 : 0)};
+    }
     auto code = lookup(qtKey, modifiers & Qt::KeypadModifier);
     // A key Qt cannot name may still type a plain ASCII character.
     if (!code && text.size() == 1 && text[0].unicode() > 0x20 && text[0].unicode() < 0x7F)

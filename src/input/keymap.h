@@ -1,8 +1,11 @@
 #pragma once
 // Qt key events as the game knows keys: Windows virtual-key codes with a
 // modifier mask (1 Shift, 2 Ctrl, 4 Alt), and the character code that the
-// character handler sees. Keys are named by where they sit on a US keyboard:
-// a shifted symbol is the key it is typed on, with the Shift bit.
+// character handler sees. A key that types a printable character is the US
+// key for that character with the Shift it needs there, on any layout; a
+// letter keeps the Shift actually held (Caps Lock never counts). Keys that
+// type nothing, the keypad, and chords with Ctrl or Alt keep the key's own
+// code and the modifiers held.
 
 #include <QString>
 #include <Qt>
@@ -31,8 +34,12 @@ std::span<const KeyMapEntry> keyMapTable();
 
 int16_t modifierMask(Qt::KeyboardModifiers modifiers);
 
-// The key-down of this event; nothing for keys the game has no code for.
+// The key-down of this event; nothing for keys the game has no code for,
+// and for characters no US key types.
 std::optional<VirtualKey> virtualKeyFor(int qtKey, Qt::KeyboardModifiers modifiers, const QString& text = {});
+// The printable character this event types by the layout's rule of characters
+// (no Ctrl or Alt held, not the keypad); nothing otherwise.
+std::optional<char32_t> typedCharacter(Qt::KeyboardModifiers modifiers, const QString& text);
 std::optional<VirtualKey> virtualKeyFor(const QKeyEvent& event);
 
 // The character event of this key press, as the Windows-1252 code Windows

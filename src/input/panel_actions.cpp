@@ -84,6 +84,15 @@ void PanelActions::messageSelected(int64_t row) {
     d_.sender.sendKey(vkey::Enter, 0);
 }
 
+int tabShownByListKey(int16_t vk, int16_t mask) {
+    if (mask == 0 && vk > '0' && vk <= '0' + screen::kBulkPages) return 1;
+    for (int tab = 2; tab <= TabStripModel::kTabs; ++tab) {
+        const auto [code, shift] = keyForChar(static_cast<uint8_t>(TabStripModel::caption(tab)[0]));
+        if (code == vk && shift == mask) return tab;
+    }
+    return 0;
+}
+
 void PanelActions::tabClicked(int index) {
     if (index < 1 || index > TabStripModel::kTabs) return;
     d_.panels.selectTab(index);

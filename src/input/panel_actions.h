@@ -16,6 +16,10 @@ namespace quorlak {
 
 enum class ItemAction { Spell, Use, Give, Exchange, Bank };
 
+// The tab (1..6) whose list a key item sent right after F7 asks for, as a tab
+// click sends it (a page number for the items); 0 for any other key.
+int tabShownByListKey(int16_t vk, int16_t mask);
+
 class PanelActions {
 public:
     static constexpr int kRightButton = 2;

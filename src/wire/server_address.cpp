@@ -43,11 +43,24 @@ std::optional<uint16_t> parsePort(const QString& text, QString* error) {
         }
         value = std::min(value * 10 + (c - u'0'), kMaxServerPort + 1);
     }
-    if ((negative && value != 0) || value > kMaxServerPort) {
-        setError(error, QStringLiteral("The port must be from 0 to %1.").arg(kMaxServerPort));
+    if (value == 0) {
+        setError(error, QStringLiteral("Port 0 is no port a server listens on: the port must be from 1 to %1.")
+                            .arg(kMaxServerPort));
+        return std::nullopt;
+    }
+    if (negative || value > kMaxServerPort) {
+        setError(error, QStringLiteral("The port must be from 1 to %1.").arg(kMaxServerPort));
         return std::nullopt;
     }
     return static_cast<uint16_t>(value);
+}
+
+QStringList withRecentServer(QStringList recent, const ServerAddress& used) {
+    const QString shown = used.display();
+    recent.removeAll(shown);
+    recent.prepend(shown);
+    while (recent.size() > kMaxRecentServers) recent.removeLast();
+    return recent;
 }
 
 std::optional<ServerAddress> parseServerAddress(const QString& text, QString* error) {

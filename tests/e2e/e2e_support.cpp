@@ -2,7 +2,6 @@
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -51,38 +50,33 @@ bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
 }
 
 QString missingDesktop() {
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) return QStringLiteral("DISPLAY is not set: no X display to play on");
-    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-        return QStringLiteral("xdotool is missing (apt-get install xdotool)");
-    if (QStandardPaths::findExecutable(QStringLiteral("import")).isEmpty())
-        return QStringLiteral("ImageMagick's import is missing (apt-get install imagemagick)");
+    if (qEnvironmentVariableIsEmpty("DISPLAY")) return "DISPLAY is not set: no X display to play on";
+    if (QStandardPaths::findExecutable("xdotool").isEmpty()) return "xdotool is missing (apt-get install xdotool)";
+    if (QStandardPaths::findExecutable("import").isEmpty())
+        return "ImageMagick's import is missing (apt-get install imagemagick)";
     for (const char* program : {"quorlak", "quorlak-server"})
-        if (!QFile::exists(buildFile(program))) return QStringLiteral("%1 is not built").arg(QLatin1String(program));
+        if (!QFile::exists(buildFile(program))) return QString("%1 is not built").arg(program);
     return {};
 }
 
 std::optional<QString> xdotool(const QStringList& args, int timeoutMs) {
-    const auto out = runTool(QStringLiteral("xdotool"), args, timeoutMs);
+    const auto out = runTool("xdotool", args, timeoutMs);
     if (!out) return std::nullopt;
     return QString::fromLocal8Bit(*out).trimmed();
 }
 
-// --- the server ----------------------------------------------------------------
-
-ServerProcess::ServerProcess(const QString& dir, int seed) : logPath_(dir + QStringLiteral("/input.log")), seed_(seed) {
-    process_.setStandardErrorFile(dir + QStringLiteral("/server.err"));
+ServerProcess::ServerProcess(const QString& dir, int seed) : logPath_(dir + "/input.log"), seed_(seed) {
+    process_.setStandardErrorFile(dir + "/server.err");
 }
 
 ServerProcess::~ServerProcess() { stop(process_); }
 
 bool ServerProcess::start(QString* error) {
-    // The client takes ports up to 32767 only, and the system's own picks lie
-    // above that: try ports of that range until one is free.
+    // The server takes its port from the command line: try random ones until one is free.
     for (int attempt = 0; attempt < 20; ++attempt) {
         const auto port = static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768));
         process_.start(buildFile("quorlak-server"),
-                       {QStringLiteral("--port"), QString::number(port), QStringLiteral("--seed"),
-                        QString::number(seed_), QStringLiteral("--log-input"), logPath_});
+                       {"--port", QString::number(port), "--seed", QString::number(seed_), "--log-input", logPath_});
         if (!process_.waitForStarted(5000)) break;
         QElapsedTimer timer;
         timer.start();
@@ -97,7 +91,7 @@ bool ServerProcess::start(QString* error) {
         }
         stop(process_);
     }
-    if (error) *error = QStringLiteral("quorlak-server did not start listening");
+    if (error) *error = "quorlak-server did not start listening";
     return false;
 }
 
@@ -111,52 +105,43 @@ QStringList ServerProcess::keysFrom(int n) const {
     return keys;
 }
 
-bool ServerProcess::waitForKeys(int n, const QStringList& items, int timeoutMs) const {
-    return waitUntil(
-        [&] {
-            const QStringList keys = keysFrom(n);
-            for (qsizetype start = 0; start + items.size() <= keys.size(); ++start)
-                if (keys.mid(start, items.size()) == items) return true;
-            return false;
-        },
-        timeoutMs);
+bool ServerProcess::waitForKeys(int n, const QStringList& items) const {
+    return waitUntil([&] {
+        const QStringList keys = keysFrom(n);
+        for (qsizetype start = 0; start + items.size() <= keys.size(); ++start)
+            if (keys.mid(start, items.size()) == items) return true;
+        return false;
+    });
 }
-
-// --- a client window -------------------------------------------------------------
 
 ClientWindow::ClientWindow(const QString& runtimeDir, const QString& stateFile)
     : runtimeDir_(runtimeDir), stateFile_(stateFile) {
     process_.setStandardOutputFile(QProcess::nullDevice());
-    process_.setStandardErrorFile(stateFile + QStringLiteral(".err"));
+    process_.setStandardErrorFile(stateFile + ".err");
 }
 
 ClientWindow::~ClientWindow() { stop(process_); }
 
 bool ClientWindow::start(quint16 port, QPoint at, QString* error) {
-    auto fail = [error](const QString& why) {
+    auto fail = [error](const char* why) {
         if (error) *error = why;
         return false;
     };
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir_);
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("XDG_RUNTIME_DIR", runtimeDir_);
     // The player's remembered zoom and window size are not the test's.
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtimeDir_);
     process_.setProcessEnvironment(env);
-    process_.start(buildFile("quorlak"), {QStringLiteral("--connect"), QStringLiteral("127.0.0.1:%1").arg(port),
-                                          QStringLiteral("--state-file"), stateFile_});
-    if (!process_.waitForStarted(5000)) return fail(QStringLiteral("quorlak did not start"));
-
-    const auto found =
-        xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--sync"),
-                 QStringLiteral("--onlyvisible"), QStringLiteral("--pid"), QString::number(process_.processId()),
-                 QStringLiteral("--name"), QStringLiteral("^Duvur Quorlak$")});
-    if (!found || found->isEmpty()) return fail(QStringLiteral("the client's window did not appear"));
-    windowId_ = found->section(QLatin1Char('\n'), 0, 0);
-    xdotool({QStringLiteral("windowmove"), QStringLiteral("--sync"), windowId_, QString::number(at.x()),
-             QString::number(at.y())});
-    if (!waitForState([](const QJsonObject& s) { return s[QStringLiteral("connected")].toBool(); }))
-        return fail(QStringLiteral("the client did not connect"));
+    process_.start(buildFile("quorlak"), {"--connect", QString("127.0.0.1:%1").arg(port), "--state-file", stateFile_});
+    if (!process_.waitForStarted(5000)) return fail("quorlak did not start");
+    const auto found = xdotool({"search", "--all", "--sync", "--onlyvisible", "--pid",
+                                QString::number(process_.processId()), "--name", "^Duvur Quorlak$"});
+    if (!found || found->isEmpty()) return fail("the client's window did not appear");
+    windowId_ = found->section('\n', 0, 0);
+    xdotool({"windowmove", "--sync", windowId_, QString::number(at.x()), QString::number(at.y())});
+    if (!waitForState([](const QJsonObject& s) { return s["connected"].toBool(); }))
+        return fail("the client did not connect");
     return true;
 }
 
@@ -176,79 +161,62 @@ bool ClientWindow::waitForState(const std::function<bool(const QJsonObject&)>& h
 }
 
 QStringList ClientWindow::visibleWindows() const {
-    const auto found = xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                                QStringLiteral("--pid"), QString::number(process_.processId()),
-                                QStringLiteral("--name"), QStringLiteral(".*")});
-    return found ? found->split(QLatin1Char('\n'), Qt::SkipEmptyParts) : QStringList();
+    const auto found =
+        xdotool({"search", "--all", "--onlyvisible", "--pid", QString::number(process_.processId()), "--name", ".*"});
+    return found ? found->split('\n', Qt::SkipEmptyParts) : QStringList();
 }
 
 bool ClientWindow::focus() {
     // A window manager wants activation; a bare X server takes the focus as it is set.
     static bool activationWorks = true;
-    if (activationWorks && xdotool({QStringLiteral("windowactivate"), QStringLiteral("--sync"), windowId_}, 3000))
-        return true;
+    if (activationWorks && xdotool({"windowactivate", "--sync", windowId_}, 3000)) return true;
     activationWorks = false;
-    return xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId_}).has_value();
+    return xdotool({"windowfocus", "--sync", windowId_}).has_value();
 }
 
 bool ClientWindow::keys(const QStringList& names) {
-    return focus() &&
-           xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("40")} + names);
+    return focus() && xdotool(QStringList{"key", "--delay", "40"} + names);
 }
 
-bool ClientWindow::type(const QString& text) {
-    return focus() && xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), text});
-}
+bool ClientWindow::type(const QString& text) { return focus() && xdotool({"type", "--delay", "40", text}); }
 
 bool ClientWindow::clickWindow(QPoint at, int button) {
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), windowId_, QStringLiteral("--sync"),
-                    QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"), QString::number(button)})
-        .has_value();
-}
-
-bool ClientWindow::clickDisplay(QPoint at, int button) {
-    const QJsonObject window = state()[QStringLiteral("window")].toObject();
-    const QPoint origin(window[QStringLiteral("displayx")].toInt(), window[QStringLiteral("displayy")].toInt());
-    return clickWindow(at + origin, button);
-}
-
-bool ClientWindow::resize(int width, int height) {
-    return xdotool({QStringLiteral("windowsize"), QStringLiteral("--sync"), windowId_, QString::number(width),
-                    QString::number(height)})
+    return xdotool({"mousemove", "--window", windowId_, "--sync", QString::number(at.x()), QString::number(at.y()),
+                    "click", QString::number(button)})
         .has_value();
 }
 
 QImage ClientWindow::shot(const QString& windowId) {
-    const auto png =
-        runTool(QStringLiteral("import"), {QStringLiteral("-window"), windowId, QStringLiteral("png:-")}, kWaitMs);
+    const auto png = runTool("import", {"-window", windowId, "png:-"}, kWaitMs);
     return png ? QImage::fromData(*png, "PNG") : QImage();
+}
+
+QPoint ClientWindow::displayOrigin() const {
+    const QJsonObject window = state()["window"].toObject();
+    return {window["displayx"].toInt(), window["displayy"].toInt()};
 }
 
 QImage ClientWindow::displayShot() {
     const QImage whole = shot(windowId_);
-    const QJsonObject window = state()[QStringLiteral("window")].toObject();
-    const QRect area(window[QStringLiteral("displayx")].toInt(), window[QStringLiteral("displayy")].toInt(), 512, 512);
-    if (whole.isNull() || !whole.rect().contains(area)) return {};
-    return whole.copy(area);
+    const QRect area(displayOrigin(), QSize(512, 512));
+    return whole.isNull() || !whole.rect().contains(area) ? QImage() : whole.copy(area);
 }
 
 bool ClientWindow::enterGame(const QString& name) {
-    return type(name) && keys({QStringLiteral("Return")}) && waitForState([](const QJsonObject& s) {
-               return s[QStringLiteral("caption")].toString() == QStringLiteral("Quorlak Town");
-           });
+    return type(name) && keys({"Return"}) &&
+           waitForState([](const QJsonObject& s) { return s["caption"].toString() == "Quorlak Town"; });
 }
 
 int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& match) {
     int count = 0;
     const QRect inside = area & image.rect();
     for (int y = inside.top(); y <= inside.bottom(); ++y)
-        for (int x = inside.left(); x <= inside.right(); ++x)
-            if (match(image.pixel(x, y))) ++count;
+        for (int x = inside.left(); x <= inside.right(); ++x) count += match(image.pixel(x, y)) ? 1 : 0;
     return count;
 }
 
 QJsonArray gridRows(const QJsonObject& state, const char* grid) {
-    return state[QLatin1String(grid)].toObject()[QStringLiteral("rows")].toArray();
+    return state[QLatin1String(grid)].toObject()["rows"].toArray();
 }
 
 }  // namespace quorlak::e2e

@@ -41,22 +41,17 @@ ClientRun runClient(const QStringList& args) {
 
 }  // namespace
 
-TEST(CommandLine, ChoosesTheModeAndChecksTheAddress) {
+TEST(CommandLine, ChoosesTheModeChecksTheAddressAndTakesAStateFile) {
     EXPECT_EQ(parse({}).mode, Mode::Dialog);
     EXPECT_EQ(parse({"--demo"}).mode, Mode::Demo);
     EXPECT_EQ(parse({"--help"}).mode, Mode::Help);
     EXPECT_EQ(parse({"-h"}).exitStatus, 0);
-
     for (const QStringList& args :
          {QStringList{"--connect", "game.example:1212"}, QStringList{"--connect=game.example:1212"}}) {
         const LaunchOptions o = parse(args);
         ASSERT_EQ(o.mode, Mode::Connect) << o.message.toStdString();
-        EXPECT_EQ(o.address.host, QStringLiteral("game.example"));
-        EXPECT_EQ(o.address.port, 1212);
+        EXPECT_EQ(o.address.display(), QStringLiteral("game.example:1212"));
     }
-}
-
-TEST(CommandLine, TakesAStateFileBesideEitherMode) {
     const LaunchOptions connect = parse({"--state-file", "/tmp/s.json", "--connect", "a:1"});
     EXPECT_EQ(connect.mode, Mode::Connect);
     EXPECT_EQ(connect.stateFile, QStringLiteral("/tmp/s.json"));
@@ -67,26 +62,15 @@ TEST(CommandLine, TakesAStateFileBesideEitherMode) {
 }
 
 TEST(CommandLine, UnusableArgumentsAreErrorsWithStatusTwo) {
-    const QStringList bad[] = {
-        {"--connect"},
-        {"--connect", "nohost"},
-        {"--connect", "host:32768"},
-        {"--connect", "host:1212.5"},
-        {"--connect", ":1212"},
-        {"--connect", "a:1", "--demo"},
-        {"--demo", "--connect", "a:1"},
-        {"--connect", "a:1", "--connect", "b:2"},
-        {"--bogus"},
-        {"stray"},
-        {"--demo", "--state-file"},
-        {"--state-file="},
-    };
-    for (const QStringList& args : bad) {
+    for (const char* line :
+         {"--connect", "--connect nohost", "--connect host:65536", "--connect host:0", "--connect host:1212.5",
+          "--connect :1212", "--connect a:1 --demo", "--demo --connect a:1", "--connect a:1 --connect b:2", "--bogus",
+          "stray", "--demo --state-file", "--state-file="}) {
+        const QStringList args = QString(line).split(' ');
         const LaunchOptions o = parse(args);
         EXPECT_EQ(o.mode, Mode::Error) << args.join(' ').toStdString();
         EXPECT_EQ(o.exitStatus, 2) << args.join(' ').toStdString();
-        EXPECT_FALSE(o.message.isEmpty());
-        EXPECT_FALSE(o.message.contains(QLatin1Char('\n')));
+        EXPECT_TRUE(!o.message.isEmpty() && !o.message.contains(QLatin1Char('\n')));
     }
     // Before the toolkit has taken its own options out, strangers are let pass.
     EXPECT_EQ(parse({"-platform", "offscreen", "--connect", "a:1"}, true).mode, Mode::Connect);
@@ -96,7 +80,7 @@ TEST(CommandLine, TheClientExitsWithStatusTwoAndOneLineForABadAddress) {
     const ClientRun bad = runClient({"--connect", "localhost:99999"});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err.count(QLatin1Char('\n')), 1) << bad.err.toStdString();
-    EXPECT_TRUE(bad.err.contains(QLatin1String("32767"))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QLatin1String("65535"))) << bad.err.toStdString();
 
     const ClientRun help = runClient({"--help"});
     EXPECT_EQ(help.status, 0);

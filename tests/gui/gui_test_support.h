@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -27,12 +26,7 @@ inline bool waitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
 
 class FakeGameServer {
 public:
-    // A port the player could type (the system's own picks lie above 32767).
-    FakeGameServer() {
-        for (int tries = 0; tries < 200 && !server_.isListening(); ++tries)
-            server_.listen(QHostAddress::LocalHost,
-                           static_cast<quint16>(QRandomGenerator::global()->bounded(20000, 32768)));
-    }
+    FakeGameServer() { server_.listen(QHostAddress::LocalHost); }
 
     ServerAddress address() const { return {QStringLiteral("127.0.0.1"), server_.serverPort()}; }
     QString shown() const { return address().display(); }
