@@ -4,6 +4,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -12,6 +14,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "base/cp1252.h"
 #include "canvas/data_files.h"
@@ -30,7 +33,7 @@ QString displayText(std::string_view bytes) {
 }  // namespace
 
 LogWindow::LogWindow(const LogModel& model, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), text_(new QPlainTextEdit(this)) {
+    : QWidget(parent, Qt::Window), model_(model), text_(new QPlainTextEdit(this)), bar_(new QMenuBar(this)) {
     setObjectName(QStringLiteral("logWindow"));
     setWindowTitle(QStringLiteral("encounter log"));
     // Opening the log must not take the keys away from the game.
@@ -43,14 +46,15 @@ LogWindow::LogWindow(const LogModel& model, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     // No access keys: the keys belong to the game.
-    auto* bar = new QMenuBar(this);
-    QAction* save = bar->addMenu(QStringLiteral("Log"))->addAction(QStringLiteral("Save as\u2026"));
+    QMenu* menu = bar_->addMenu(QStringLiteral("Log"));
+    QAction* save = menu->addAction(QStringLiteral("Save as\u2026"));
     save->setObjectName(QStringLiteral("saveLog"));
     connect(save, &QAction::triggered, this, &LogWindow::saveAs);
-    layout->setMenuBar(bar);
+    layout->setMenuBar(bar_);
     layout->addWidget(text_);
-    setScale(DisplayScale());
+    barFontPixels_ = QFontInfo(bar_->font()).pixelSize();
     resize(304, 201);
+    setScale(DisplayScale());
 }
 
 void LogWindow::setScale(const DisplayScale& scale) {
@@ -58,6 +62,15 @@ void LogWindow::setScale(const DisplayScale& scale) {
     font.setPixelSize(scale.fontPixels(kFontPixels));
     font.setStyleHint(QFont::TypeWriter);
     text_->setFont(font);
+    QFont barFont = bar_->font();
+    barFont.setPixelSize(scale.fontPixels(barFontPixels_));
+    bar_->setFont(barFont);
+    for (QMenu* menu : bar_->findChildren<QMenu*>()) menu->setFont(barFont);
+    // The window keeps its size in game units, as the main window's client area does.
+    const double grow = scale.factor() / scale_.factor();
+    scale_ = scale;
+    if (grow != 1)
+        resize(static_cast<int>(std::lround(width() * grow)), static_cast<int>(std::lround(height() * grow)));
 }
 
 bool LogWindow::saveTo(const QString& path, QString* error) const {

@@ -10,6 +10,7 @@
 #include "gui/display_scale.h"
 #include "panels/panel_models.h"
 
+class QMenuBar;
 class QPlainTextEdit;
 
 namespace quorlak {
@@ -20,7 +21,7 @@ public:
     explicit LogWindow(const LogModel& model, QWidget* parent = nullptr);
     void sync();
     QPlainTextEdit* textBox() const { return text_; }
-    // The font grows with the game's zoom.
+    // The font, the menu and the window grow with the game's zoom.
     void setScale(const DisplayScale& scale);
     // Writes the log as plain UTF-8 text with one line feed a line; false
     // (and `error` says why) when the file cannot be written.
@@ -45,6 +46,9 @@ private:
 
     const LogModel& model_;
     QPlainTextEdit* text_;
+    QMenuBar* bar_;
+    int barFontPixels_ = 0;  // at 1x
+    DisplayScale scale_;
     std::optional<uint64_t> shownRevision_;
     std::optional<uint64_t> shownResets_;
     size_t shownBytes_ = 0;

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -187,7 +188,8 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
         if (!fitsScreen()) tellProblem(QStringLiteral("Zoom %1\u00d7 is larger than this screen.").arg(z));
     });
     buildViewMenu();
-    if (settings_->logMessages()) setLogMessages(true);
+    // A playback is not the player's session: its messages stay out of the log.
+    if (live() && settings_->logMessages()) setLogMessages(true);
 
     // Client area 512 x 512 units under the menu bar, with the status line
     // below, or as the player left it.
@@ -282,6 +284,8 @@ void MainWindow::buildViewMenu() {
     // Inserted before the connection menu; no access keys, every key belongs to the game.
     QMenu* view = new QMenu(QStringLiteral("View"), this);
     view->setObjectName(QStringLiteral("viewMenu"));
+    view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
+    view->setFont(menuBar()->font());  // made after the first zoom
     menuBar()->insertMenu(findChild<QAction*>(QStringLiteral("connectionMenu")), view);
     zoom_->addTo(*view);
     view->addSeparator();
@@ -330,11 +334,22 @@ void MainWindow::applyZoom(int zoom) {
     f.setPixelSize(chrome.fontPixels(chromeFontPixels_));
     statusBar()->setFont(f);
     menuBar()->setFont(f);
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(f);
     afterEvent();
     // The client area keeps its size in units, so the layout stays as it was.
     const QSize wanted = scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize)));
-    if (isVisible()) resize(size() + wanted - display_->size());
-    else display_->resize(wanted);
+    if (isVisible()) {
+        // The smaller minimum size of a smaller zoom holds at once, or the window could not shrink.
+        layout()->activate();
+        resize(size() + wanted - display_->size());
+        // The menu bar and the status line take their new heights only once laid out again.
+        QTimer::singleShot(0, this, [this, wanted] {
+            // The status line keeps its old height otherwise.
+            statusBar()->setFixedHeight(statusBar()->sizeHint().height());
+            layout()->activate();
+            if (display_->size() != wanted) resize(size() + wanted - display_->size());
+        });
+    } else display_->resize(wanted);
 }
 
 bool MainWindow::fitsScreen() const {

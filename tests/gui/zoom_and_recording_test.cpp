@@ -3,6 +3,7 @@
 // recording replayed headless and played back in a window.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -81,6 +82,9 @@ TEST(RecordedWindow, ZoomsByWholePixelsAndItsRecordingReplaysAndPlaysBackToTheSa
     const QString shot = dir.filePath(QStringLiteral("shot.png"));
     ASSERT_TRUE(window->saveScreenshot(shot));
     EXPECT_EQ(QImage(shot).convertToFormat(QImage::Format_RGB32), blownUp(window->core().canvas().image(), 2));
+    window->copyScreenshot();
+    EXPECT_EQ(QGuiApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32),
+              blownUp(window->core().canvas().image(), 2));
     EXPECT_EQ(settings.zoom(), 2);
 
     const QImage last = window->core().canvas().image();
