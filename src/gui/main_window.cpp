@@ -57,7 +57,7 @@ QString objectNameOf(MenuItem item) {
 // How long a note about a file stays in the status bar.
 constexpr int kProblemShownMs = 15000;
 // The largest zoom the menu bar and the status line follow.
-constexpr int kMaxChromeZoom = 3;
+constexpr int kMaxChromeZoom = 2;
 
 // A caption as the menu bar shows it: without access keys, which would take
 // keys from the game ("&&" stays a literal ampersand).
@@ -328,7 +328,7 @@ void MainWindow::applyZoom(int zoom) {
     entryBox_->setScale(scale_);
     if (logWindow_) logWindow_->setScale(scale_);
     // The menu bar and the status line grow too, but less at the top zooms,
-    // so that even 4x fits a screen 2160 pixels high.
+    // so that even 4x, its frame included, fits a screen 2160 pixels high.
     const DisplayScale chrome(std::min(zoom, kMaxChromeZoom), devicePixelRatio());
     QFont f = statusBar()->font();
     f.setPixelSize(chrome.fontPixels(chromeFontPixels_));
