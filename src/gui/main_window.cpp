@@ -58,6 +58,8 @@ QString objectNameOf(MenuItem item) {
 constexpr int kProblemShownMs = 15000;
 // The largest zoom the menu bar and the status line follow.
 constexpr int kMaxChromeZoom = 2;
+// The height of a window's title bar, in logical pixels, until the window manager tells.
+constexpr int kAssumedTitleBar = 40;
 
 // A caption as the menu bar shows it: without access keys, which would take
 // keys from the game ("&&" stays a literal ampersand).
@@ -355,7 +357,10 @@ void MainWindow::applyZoom(int zoom) {
 bool MainWindow::fitsScreen() const {
     const QScreen* shown = screen();
     if (!shown) return true;
-    return shown->availableGeometry().size().boundedTo(minimumSizeHint()) == minimumSizeHint();
+    // Before the first showing the frame is not known yet: allow for a title bar.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, kAssumedTitleBar);
+    const QSize needed = minimumSizeHint() + frame;
+    return shown->availableGeometry().size().boundedTo(needed) == needed;
 }
 
 void MainWindow::tellProblem(const QString& problem) {
