@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -151,4 +152,29 @@ TEST(RememberedSettings, UnusableValuesFallBackToTheDefaults) {
         EXPECT_LE(small.frameGeometry().height(), small.screen()->availableGeometry().height());
     }
     EXPECT_EQ(settings.zoom(), 4);
+}
+
+TEST(RecordedWindow, APlaybackStandsStillWhilePausedAndRunsAtItsSpeed) {
+    QTemporaryDir dir;
+    std::vector<ScriptEvent> events;
+    std::string error;
+    ASSERT_TRUE(parseScript("{\"advance\": 1600}\n{\"recv\": \"lc(10,10)\\u001fpt'x'\\u001f\"}\n", events, error))
+        << error;
+    MainWindowOptions playing;
+    playing.broadcastDirectory = dir.path();
+    playing.playback = std::move(events);
+    playing.playbackSpeed = 8;
+    MainWindow player(ServerAddress{}, playing);
+    player.show();
+    Playback& playback = *player.playback();
+    playback.pause();
+    const double at = playback.position();
+    QTest::qWait(150);
+    EXPECT_EQ(playback.position(), at);
+    QElapsedTimer clock;
+    clock.start();
+    playback.play();
+    ASSERT_TRUE(waitUntil([&] { return playback.finished(); }));
+    EXPECT_LT(clock.elapsed(), 1000);  // 1.6 s recorded, shown in a fifth of it
+    EXPECT_GT(clock.elapsed(), 100);
 }
