@@ -197,7 +197,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     // below, or as the player left it.
     display_->resize(display_->sizeHint());
     resize(sizeHint());
-    if (!settings_->windowGeometry().isEmpty()) restoreGeometry(settings_->windowGeometry());
+    if (const QByteArray saved = settings_->windowGeometry(zoom_->zoom()); !saved.isEmpty()) restoreGeometry(saved);
     qApp->installEventFilter(this);
 }
 
@@ -673,7 +673,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     // The recording and the state file end at the same moment, the connection's close included.
     const MonotonicClock::Hold moment(clock_);
-    settings_->setWindowGeometry(saveGeometry());
+    settings_->setWindowGeometry(saveGeometry(), scale_.zoom());
     if (logWindow_) logWindow_->closeQuietly();
     connection_->close();
     recording_.reset();

@@ -11,6 +11,7 @@ namespace {
 constexpr const char* kZoomKey = "view/zoom";
 constexpr const char* kLogMessagesKey = "view/logMessages";
 constexpr const char* kGeometryKey = "window/geometry";
+constexpr const char* kGeometryZoomKey = "window/geometryZoom";
 constexpr const char* kRecentServersKey = "connection/recentServers";
 
 std::optional<int> readZoom(const QVariant& value) {
@@ -47,6 +48,7 @@ Settings::Settings(std::unique_ptr<QSettings> store) : store_(std::move(store)) 
     logMessages_ = readSwitch(store_->value(QLatin1String(kLogMessagesKey)), false);
     const QVariant geometry = store_->value(QLatin1String(kGeometryKey));
     if (geometry.canConvert<QByteArray>()) geometry_ = geometry.toByteArray();
+    geometryZoom_ = readZoom(store_->value(QLatin1String(kGeometryZoomKey)));
     recentServers_ = readServers(store_->value(QLatin1String(kRecentServersKey)));
 }
 
@@ -72,11 +74,14 @@ void Settings::setLogMessages(bool on) {
     if (store_) store_->setValue(QLatin1String(kLogMessagesKey), on);
 }
 
-QByteArray Settings::windowGeometry() const { return geometry_; }
+QByteArray Settings::windowGeometry(int zoom) const { return geometryZoom_ == zoom ? geometry_ : QByteArray(); }
 
-void Settings::setWindowGeometry(const QByteArray& geometry) {
+void Settings::setWindowGeometry(const QByteArray& geometry, int zoom) {
     geometry_ = geometry;
-    if (store_) store_->setValue(QLatin1String(kGeometryKey), geometry);
+    geometryZoom_ = zoom;
+    if (!store_) return;
+    store_->setValue(QLatin1String(kGeometryKey), geometry);
+    store_->setValue(QLatin1String(kGeometryZoomKey), zoom);
 }
 
 QStringList Settings::recentServers() const { return recentServers_; }

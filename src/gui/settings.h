@@ -4,7 +4,8 @@
 // unset, so no setting can keep the client from starting.
 //
 // Keys: "view/zoom" (1 to 4), "view/logMessages" (true or false),
-// "window/geometry" (the main window's saved geometry),
+// "window/geometry" (the main window's saved geometry) with "window/geometryZoom"
+// (the zoom it was saved at),
 // "connection/recentServers" (HOST:PORT each, newest first).
 
 #include <QByteArray>
@@ -40,9 +41,10 @@ public:
     void setZoom(int zoom);
     bool logMessages() const;
     void setLogMessages(bool on);
-    // Empty when none was saved.
-    QByteArray windowGeometry() const;
-    void setWindowGeometry(const QByteArray& geometry);
+    // The geometry saved at `zoom`; empty when none was, or at another zoom
+    // (its size would be another client area).
+    QByteArray windowGeometry(int zoom) const;
+    void setWindowGeometry(const QByteArray& geometry, int zoom);
     // The servers connected to, newest first; only those that still read as an address.
     QStringList recentServers() const;
     void rememberServer(const ServerAddress& address);
@@ -57,6 +59,7 @@ private:
     std::optional<int> zoom_;
     bool logMessages_ = false;
     QByteArray geometry_;
+    std::optional<int> geometryZoom_;
     QStringList recentServers_;
 };
 

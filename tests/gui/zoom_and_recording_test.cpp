@@ -130,7 +130,7 @@ TEST(RememberedSettings, UnusableValuesFallBackToTheDefaults) {
     const QString path = dir.filePath(QStringLiteral("settings.conf"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[view]\nzoom=17\nlogMessages=perhaps\n[window]\ngeometry=@ByteArray(garbage)\n");
+    file.write("[view]\nzoom=17\nlogMessages=perhaps\n[window]\ngeometry=@ByteArray(garbage)\ngeometryZoom=1\n");
     file.close();
     Settings settings(path);
     EXPECT_EQ(settings.zoom(), std::nullopt);
