@@ -378,7 +378,10 @@ bool MainWindow::startRecording(const QString& path) {
         return false;
     }
     recordAction_->setText(QStringLiteral("Stop recording"));
-    statusBar()->showMessage(QStringLiteral("Recording to %1").arg(path), kProblemShownMs);
+    // What was drawn before is not in the file.
+    statusBar()->showMessage(
+        QStringLiteral("Recording to %1 from now on: its replay starts from a blank screen.").arg(path),
+        kProblemShownMs);
     return true;
 }
 
