@@ -5,11 +5,14 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "gui/app_icon.h"
 #include "gui/demo_server.h"
 #include "gui/main_window.h"
-#include "gui/server_history.h"
+#include "gui/recording_file.h"
+#include "gui/settings.h"
 #include "gui/start_dialog.h"
 #include "gui/stop_signals.h"
+#include "replay/script.h"
 
 using namespace quorlak;
 
@@ -40,8 +43,10 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quorlak"));
-    // The settings (the recent servers) live under ~/.config/Quorlak/.
     QApplication::setOrganizationName(QStringLiteral("Quorlak"));
+    QApplication::setWindowIcon(appIcon());
+    // Desktops match the windows to the installed entry (and its icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORLAK_APP_ID));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
     // Closing every window ends the program as the player's closing would.
@@ -49,13 +54,39 @@ int main(int argc, char** argv) {
         QApplication::closeAllWindows();
         QApplication::quit();
     });
+    const auto settings = Settings::forUser();
     MainWindow::Options windowOptions;
     windowOptions.stateFile = options.stateFile;
+    windowOptions.settings = settings.get();
+    windowOptions.zoom = options.zoom;
+    if (options.zoom) settings->setZoom(*options.zoom);
+    windowOptions.recordFile = options.recordFile;
+    // The recording must start, or the player would think it runs.
+    auto recordingStarted = [&options](const MainWindow* window) {
+        if (options.recordFile.isEmpty() || window->recording()) return true;
+        std::fprintf(stderr, "quorlak: %s\n", window->lastProblem().toLocal8Bit().constData());
+        return false;
+    };
+    // A demo's server has a new port every run: not worth remembering.
     windowOptions.rememberServer = options.mode != LaunchOptions::Mode::Demo;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
-        case LaunchOptions::Mode::Connect: openMainWindow(options.address, windowOptions); break;
+        case LaunchOptions::Mode::Connect:
+            if (!recordingStarted(openMainWindow(options.address, windowOptions))) return 1;
+            break;
+        case LaunchOptions::Mode::Play: {
+            std::vector<ScriptEvent> events;
+            std::string error;
+            if (!loadScript(options.playFile, events, error)) {
+                std::fprintf(stderr, "quorlak: %s\n", error.c_str());
+                return 2;
+            }
+            windowOptions.playback = std::move(events);
+            windowOptions.playbackSpeed = options.speed;
+            openMainWindow(ServerAddress{}, windowOptions);
+            break;
+        }
         case LaunchOptions::Mode::Demo: {
             QString error;
             const auto address = startDemoServer(&app, &error);
@@ -63,11 +94,11 @@ int main(int argc, char** argv) {
                 std::fprintf(stderr, "quorlak: %s\n", error.toLocal8Bit().constData());
                 return 1;
             }
-            openMainWindow(*address, windowOptions);
+            if (!recordingStarted(openMainWindow(*address, windowOptions))) return 1;
             break;
         }
         case LaunchOptions::Mode::Dialog: {
-            auto* dialog = new StartDialog(ServerHistory().servers());
+            auto* dialog = new StartDialog(settings->recentServers());
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(dialog, &StartDialog::connectRequested,
                              [windowOptions](const ServerAddress& address) { openMainWindow(address, windowOptions); });

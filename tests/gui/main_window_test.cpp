@@ -60,7 +60,7 @@ TEST_F(ConnectedWindow, StartsAsDesignedReportsTheConnectionAndItsMenusFollowThe
     QStringList captions;
     for (QAction* a : window->menuBar()->actions())
         if (a->isVisible()) captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Textbox", "DELAY", "view log", "Connection", "Help"}));
+    EXPECT_EQ(captions, QStringList({"Textbox", "DELAY", "view log", "View", "Connection", "Help"}));
     EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
     // the first resize has laid the panels out, and no panel takes the keyboard
     EXPECT_EQ(window->itemGrid()->geometry(), QRect(182, 200, 330, 225));
