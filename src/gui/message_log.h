@@ -36,7 +36,7 @@ public:
     // The file written to (empty when not running).
     QString path() const;
 
-    // The player's data folder (~/.local/share/quorlak on Linux).
+    // The player's data folder (~/.local/share/Quorlak/quorlak on Linux).
     static QString defaultDirectory();
     // The text of a row's line in the file: time, two blanks, the message.
     static std::string lineFor(const MessageRow& row, const QDateTime& at);
