@@ -105,6 +105,35 @@ TEST_F(LiveSession, RecordingReplaysToTheSameStateAndPictureHeldInputsIncluded) 
               std::string::npos);
 }
 
+TEST_F(LiveSession, EveryKindOfPlayerEventReplaysOnAListScreen) {
+    record();
+    core.resize(512, 512);
+    core.receive("cd30x\x1flc(150,219)\x1fpt' 1.Sword'\x1flc(150,235)\x1fpt' 2.Shield'\x1f");
+    core.receive("lc(60,475)\x1fpt'Joe: hello'\x1flc(60,490)\x1fpt'Ann: hi'\x1f");
+    at(10);
+    core.mouseMoveForm();
+    core.mouseMoveItems(300);
+    core.mouseDownItems(2, 300);
+    core.mouseDownTabs(2);
+    core.mouseMoveItems(60);
+    core.focusEntered(FocusHolder::ItemGrid);
+    core.selectItem(1);
+    core.scrollItems(1);
+    core.tab(3);
+    core.selectMessage(1);
+    at(20);
+    core.keyPress(58);  // a character without its key
+    core.broadcastIn(79);
+    core.doubleClick();
+    core.receive("lc(5,5)\x1fpt'frozen away'\x1f");
+    core.doubleClick();
+    expectReplayed();
+    for (const char* kind : {R"("mousemove": "form")", R"("mousemove": "griditems")", R"("mousedown": "griditems")",
+                             R"("mousedown": "TabStrip1")", R"("select": "griditems")", R"("select": "gridmess")",
+                             R"("scroll")", R"("tab")", R"({"char": 58})", R"("broadcast_in")", R"("dblclick")"})
+        EXPECT_NE(sink.text.find(kind), std::string::npos) << kind;
+}
+
 TEST_F(LiveSession, ARecordingStartedMidSessionSaysTheSizeModesAndUnfinishedRecordFirst) {
     core.resize(900, 700);
     core.menu(MenuItem::TextBoxMode);
