@@ -3,11 +3,13 @@
 #include "gui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -255,4 +257,20 @@ TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceTheVersionWithTheFontsLicenceAn
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->text().contains(QLatin1String(QUORLAK_VERSION)));
     EXPECT_TRUE(about->detailedText().contains(QLatin1String("GNU")));  // the licence file was found
+}
+
+TEST_F(ConnectedWindow, ARecordingStartedLaterSaysWhereAndAFileThatCannotBeWrittenIsRefused) {
+    EXPECT_FALSE(window->startRecording(dir.filePath(QStringLiteral("missing/s.jsonl"))));
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QLatin1String("s.jsonl")));
+    EXPECT_EQ(action("recordSession")->text(), QStringLiteral("Record session\u2026"));
+    const QString path = dir.filePath(QStringLiteral("s.jsonl"));
+    ASSERT_TRUE(window->startRecording(path));
+    EXPECT_EQ(action("recordSession")->text(), QStringLiteral("Stop recording"));
+    server.send("lc(7,7)\x1f");
+    ASSERT_TRUE(waitUntil([&] { return window->core().canvas().currentX == 7; }));
+    window->stopRecording();
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Recording saved in ") + path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(R"({"recv": "lc(7,7)\u001f"})"));
 }
