@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/command_line.h"
+#include "gui/async_file_writer.h"
 #include "gui/message_log.h"
 
 using namespace quorlak;
@@ -63,4 +64,20 @@ TEST(MessageLog, WritesEachNewRowWithItsTimeAndSaysWhenItCannot) {
     MessageLog nowhere(grid, blocker.fileName() + QStringLiteral("/logs"));
     EXPECT_FALSE(nowhere.start());
     EXPECT_TRUE(nowhere.problem().contains(blocker.fileName())) << nowhere.problem().toStdString();
+}
+
+TEST(AsyncFileWriter, AFullDiskIsReportedAndTheQueueIsBounded) {
+    QTemporaryDir dir;
+    AsyncFileWriter fine(dir.filePath(QStringLiteral("f.txt")), AsyncFileWriter::Mode::Replace);
+    EXPECT_FALSE(fine.writeLine(std::string(AsyncFileWriter::kMaxWaitingBytes, 'x')));
+    EXPECT_TRUE(fine.writeLine("small"));
+    AsyncFileWriter nowhere(dir.filePath(QStringLiteral("missing/f.txt")), AsyncFileWriter::Mode::Append);
+    EXPECT_TRUE(nowhere.error().contains(QLatin1String("missing/f.txt")));
+    EXPECT_FALSE(nowhere.writeLine("lost"));
+    if (!QFile::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
+    AsyncFileWriter full(QStringLiteral("/dev/full"), AsyncFileWriter::Mode::Append);
+    ASSERT_TRUE(full.writeLine("one"));
+    full.drain();
+    EXPECT_TRUE(full.error().startsWith(QLatin1String("cannot write /dev/full")));
+    EXPECT_FALSE(full.writeLine("two"));
 }
