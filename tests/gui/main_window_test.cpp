@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "gui/connection.h"
 #include "gui/display_widget.h"
@@ -20,6 +21,7 @@
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
 #include "gui/tab_strip.h"
+#include "gui/window_zoom.h"
 #include "gui_test_support.h"
 
 using namespace quorlak;
@@ -273,4 +275,21 @@ TEST_F(ConnectedWindow, ARecordingStartedLaterSaysWhereAndAFileThatCannotBeWritt
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains(R"({"recv": "lc(7,7)\u001f"})"));
+}
+
+TEST_F(ConnectedWindow, CtrlWithTheWheelZoomsAndAScreenshotThatCannotBeSavedSaysSo) {
+    auto wheel = [&](Qt::KeyboardModifiers modifiers, int notches) {
+        const QPointF at(50, 50);
+        QWheelEvent event(at, window->display()->mapToGlobal(at), {}, {0, notches * WindowZoom::kWheelNotch},
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window->display(), &event);
+    };
+    wheel(Qt::NoModifier, 1);
+    EXPECT_EQ(window->zoom()->zoom(), 1);
+    wheel(Qt::ControlModifier, 2);
+    EXPECT_EQ(window->zoom()->zoom(), 3);
+    wheel(Qt::ControlModifier, -1);
+    EXPECT_EQ(window->zoom()->zoom(), 2);
+    EXPECT_FALSE(window->saveScreenshot(dir.filePath(QStringLiteral("missing/shot.png"))));
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QLatin1String("Cannot save the screenshot")));
 }
