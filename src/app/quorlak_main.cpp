@@ -6,12 +6,15 @@
 
 #include "app/command_line.h"
 #include "app/startup_trace.h"
+#include "gui/app_icon.h"
 #include "gui/demo_server.h"
 #include "gui/display_widget.h"
 #include "gui/main_window.h"
-#include "gui/server_history.h"
+#include "gui/recording_file.h"
+#include "gui/settings.h"
 #include "gui/start_dialog.h"
 #include "gui/stop_signals.h"
+#include "replay/script.h"
 
 using namespace quorlak;
 
@@ -45,8 +48,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     trace.mark("toolkit");
     QApplication::setApplicationName(QStringLiteral("quorlak"));
-    // The settings (the recent servers) live under ~/.config/Quorlak/.
     QApplication::setOrganizationName(QStringLiteral("Quorlak"));
+    QApplication::setWindowIcon(appIcon());
+    // Desktops match the windows to the installed entry (and its icon) by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORLAK_APP_ID));
     // The toolkit has taken its own options out; whatever is left must be ours.
     const LaunchOptions options = parseCommandLine(QApplication::arguments());
     // Closing every window ends the program as the player's closing would.
@@ -54,16 +59,43 @@ int main(int argc, char** argv) {
         QApplication::closeAllWindows();
         QApplication::quit();
     });
+    const auto settings = Settings::forUser();
     MainWindow::Options windowOptions;
     windowOptions.stateFile = options.stateFile;
+    windowOptions.settings = settings.get();
+    windowOptions.zoom = options.zoom;
+    if (options.zoom) settings->setZoom(*options.zoom);
+    windowOptions.recordFile = options.recordFile;
+    // The recording must start, or the player would think it runs.
+    auto recordingStarted = [&options](const MainWindow* window) {
+        if (options.recordFile.isEmpty() || window->recording()) return true;
+        std::fprintf(stderr, "quorlak: %s\n", window->lastProblem().toLocal8Bit().constData());
+        return false;
+    };
+    // A demo's server has a new port every run: not worth remembering.
     windowOptions.rememberServer = options.mode != LaunchOptions::Mode::Demo;
     switch (options.mode) {
         case LaunchOptions::Mode::Help:
         case LaunchOptions::Mode::Error: return report(options);
-        case LaunchOptions::Mode::Connect:
-            trace.watchFirstFrame(openMainWindow(options.address, windowOptions)->display());
+        case LaunchOptions::Mode::Connect: {
+            MainWindow* window = openMainWindow(options.address, windowOptions);
+            trace.watchFirstFrame(window->display());
             trace.mark("window");
+            if (!recordingStarted(window)) return 1;
             break;
+        }
+        case LaunchOptions::Mode::Play: {
+            std::vector<ScriptEvent> events;
+            std::string error;
+            if (!loadScript(options.playFile, events, error)) {
+                std::fprintf(stderr, "quorlak: %s\n", error.c_str());
+                return 2;
+            }
+            windowOptions.playback = std::move(events);
+            windowOptions.playbackSpeed = options.speed;
+            openMainWindow(ServerAddress{}, windowOptions);
+            break;
+        }
         case LaunchOptions::Mode::Demo: {
             QString error;
             const auto address = startDemoServer(&app, &error);
@@ -72,12 +104,14 @@ int main(int argc, char** argv) {
                 return 1;
             }
             trace.mark("demo-server");
-            trace.watchFirstFrame(openMainWindow(*address, windowOptions)->display());
+            MainWindow* window = openMainWindow(*address, windowOptions);
+            trace.watchFirstFrame(window->display());
             trace.mark("window");
+            if (!recordingStarted(window)) return 1;
             break;
         }
         case LaunchOptions::Mode::Dialog: {
-            auto* dialog = new StartDialog(ServerHistory().servers());
+            auto* dialog = new StartDialog(settings->recentServers());
             dialog->setAttribute(Qt::WA_DeleteOnClose);
             QObject::connect(dialog, &StartDialog::connectRequested,
                              [windowOptions](const ServerAddress& address) { openMainWindow(address, windowOptions); });

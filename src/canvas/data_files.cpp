@@ -9,7 +9,12 @@ namespace quorlak {
 
 QStringList dataDirs() {
     QStringList dirs;
-    if (QCoreApplication::instance()) dirs << QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance()) {
+        const QDir programDir(QCoreApplication::applicationDirPath());
+        dirs << programDir.path();
+        // Installed under any prefix: the data lies at the same place relative to the program.
+        dirs << QDir::cleanPath(programDir.filePath(QStringLiteral(QUORLAK_DATA_FROM_PROGRAM)));
+    }
     dirs << QStringLiteral(QUORLAK_DATA_DIR);
     return dirs;
 }

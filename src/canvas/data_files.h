@@ -1,6 +1,8 @@
 #pragma once
 // Where the client's data files are found, and loading them: beside the
-// executable first, then the installed data directory.
+// executable first (the build tree), then the data directory as installed
+// relative to it (share/quorlak under the same prefix), then where the
+// build meant to install it.
 
 #include <QFont>
 #include <QString>

@@ -72,6 +72,7 @@ void ClientCore::broadcastKey(int16_t vk, uint16_t heldMask) {
 }
 
 void ClientCore::receive(std::string_view chunk) {
+    if (observer_) observer_->received(chunk);
     if (!streamBusy()) {
         beginTurn();
         deliver(chunk);
@@ -112,10 +113,12 @@ size_t ClientCore::heldBytes() const {
 }
 
 void ClientCore::keyDown(int16_t vk, int16_t mask) {
+    if (observer_) observer_->keyDown(vk, mask);
     runOrDefer([=, this] { keyboard_.keyDown(vk, mask); });
 }
 
 void ClientCore::keyPress(int16_t ch) {
+    if (observer_) observer_->keyPress(ch);
     // The modifiers as the key was pressed, not as they are when it runs.
     const uint16_t heldMask = host_.heldModifiers();
     runOrDefer([=, this] { keyboard_.keyPress(ch, heldMask); });
@@ -126,10 +129,12 @@ void ClientCore::characterWithoutKey(char32_t ch) {
 }
 
 void ClientCore::setBoxText(std::string text) {
+    if (observer_) observer_->boxTextSet(text);
     runOrDefer([this, text = std::move(text)] { entry_.setText(text); });
 }
 
 void ClientCore::menu(MenuItem item) {
+    if (observer_) observer_->menuChosen(item);
     runOrDefer([=, this] {
         switch (item) {
             case MenuItem::TextBoxMode: keyboard_.toggleTextBoxMode(); break;
@@ -145,10 +150,12 @@ void ClientCore::menu(MenuItem item) {
 }
 
 void ClientCore::doubleClick() {
+    if (observer_) observer_->doubleClicked();
     runOrDefer([this] { keyboard_.toggleFrozen(); });
 }
 
 void ClientCore::resize(int w, int h) {
+    if (observer_) observer_->resized(w, h);
     runOrDefer([=, this] {
         clientWidth_ = w;
         clientHeight_ = h;
@@ -157,30 +164,37 @@ void ClientCore::resize(int w, int h) {
 }
 
 void ClientCore::mouseMoveForm() {
+    if (observer_) observer_->pointerOverForm();
     runOrDefer([this] { panels_.pointerOverForm(actions_.savedGridHeight()); });
 }
 
 void ClientCore::mouseMoveItems(int yTwips) {
+    if (observer_) observer_->pointerOverItems(yTwips);
     runOrDefer([=, this] { panels_.pointerOverItems(yTwips, actions_.savedGridHeight()); });
 }
 
 void ClientCore::mouseDownItems(int button, int yTwips) {
+    if (observer_) observer_->itemsPressed(button, yTwips);
     runOrDefer([=, this] { actions_.itemsMouseDown(button, yTwips); });
 }
 
 void ClientCore::mouseDownTabs(int button) {
+    if (observer_) observer_->tabsPressed(button);
     runOrDefer([=, this] { actions_.tabsMouseDown(button); });
 }
 
 void ClientCore::selectItem(int row) {
+    if (observer_) observer_->itemSelected(row);
     runOrDefer([=, this] { actions_.itemsSelected(row); });
 }
 
 void ClientCore::selectMessage(int64_t row) {
+    if (observer_) observer_->messageSelected(row);
     runOrDefer([=, this] { actions_.messageSelected(row); });
 }
 
 void ClientCore::scrollItems(int toprow) {
+    if (observer_) observer_->itemsScrolled(toprow);
     runOrDefer([=, this] {
         panels_.scrollItemsTo(toprow);
         actions_.itemsScrolled(toprow);
@@ -188,10 +202,12 @@ void ClientCore::scrollItems(int toprow) {
 }
 
 void ClientCore::tab(int index) {
+    if (observer_) observer_->tabClicked(index);
     runOrDefer([=, this] { actions_.tabClicked(index); });
 }
 
 void ClientCore::broadcastIn(int16_t vk) {
+    if (observer_) observer_->broadcastReceived(vk);
     const auto heldMask = static_cast<int16_t>(host_.heldModifiers());
     runOrDefer([=, this] { keyboard_.keyDown(vk, heldMask); });
 }
@@ -201,6 +217,7 @@ void ClientCore::focusEntered(FocusHolder holder) { entry_.focusEntered(holder);
 void ClientCore::focusLeftTextBox() { entry_.focusLeftBox(); }
 
 void ClientCore::restartStream() {
+    if (observer_) observer_->streamRestarted();
     framer_.restart();
     pauseUntil_.reset();
     std::erase_if(held_, [](const HeldEvent& event) { return std::holds_alternative<HeldBytes>(event); });
@@ -209,6 +226,7 @@ void ClientCore::restartStream() {
 }
 
 void ClientCore::setConnected(bool connected) {
+    if (observer_) observer_->connectionChanged(connected);
     // The socket's state is the platform's, not an event of the window: no waiting.
     connected_ = connected;
 }

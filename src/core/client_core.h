@@ -25,6 +25,7 @@
 #include "commands/record_commands.h"
 #include "commands/screen_events.h"
 #include "core/core_host.h"
+#include "core/core_observer.h"
 #include "core/menu_item.h"
 #include "core/turn_budget.h"
 #include "input/key_sender.h"
@@ -145,6 +146,10 @@ public:
     double timerDue() const { return timerDue_; }
     // Warnings sounded because a count of users rose from one.
     int warnings() const { return panels_.reader().warnings(); }
+    // Tells `observer` (or nobody, with nullptr) of every event from now on.
+    void setObserver(CoreObserver* observer) { observer_ = observer; }
+    const CoreObserver* observer() const { return observer_; }
+
     // The log window was shown or hidden by the player.
     void setLogVisible(bool visible);
 
@@ -203,6 +208,7 @@ private:
 
     CoreHost& host_;
     const Clock& clock_;
+    CoreObserver* observer_ = nullptr;
 
     Canvas canvas_;
     Pictures pictures_;

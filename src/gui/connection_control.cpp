@@ -11,6 +11,7 @@
 #include "gui/connection.h"
 #include "gui/connection_banner.h"
 #include "gui/display_widget.h"
+#include "gui/settings.h"
 #include "gui/start_dialog.h"
 
 namespace quorlak {
@@ -32,16 +33,12 @@ const char* stateName(LinkModel::State state) {
 }  // namespace
 
 ConnectionControl::ConnectionControl(Deps deps, QObject* parent)
-    : QObject(parent),
-      d_(std::move(deps)),
-      keeper_(d_.clock),
-      history_(d_.settingsFile),
-      banner_(new ConnectionBanner(d_.display)) {
+    : QObject(parent), d_(std::move(deps)), keeper_(d_.clock), banner_(new ConnectionBanner(d_.display)) {
     wake_.setSingleShot(true);
     connect(&wake_, &QTimer::timeout, this, &ConnectionControl::poll);
     connect(d_.connection, &Connection::established, this, [this] {
         keeper_.established();
-        if (d_.rememberServers) history_.remember(d_.connection->address());
+        if (d_.rememberServers) d_.settings.rememberServer(d_.connection->address());
         sync();
     });
     connect(d_.connection, &Connection::failed, this, &ConnectionControl::onFailed);
@@ -54,7 +51,7 @@ ConnectionControl::ConnectionControl(Deps deps, QObject* parent)
     });
 }
 
-void ConnectionControl::addMenu(QMenuBar* bar) {
+QMenu* ConnectionControl::addMenu(QMenuBar* bar) {
     QMenu* menu = bar->addMenu(QStringLiteral("Connection"));
     menu->setObjectName(QStringLiteral("connectionMenu"));
     menu->menuAction()->setObjectName(QStringLiteral("connectionMenu"));
@@ -70,6 +67,7 @@ void ConnectionControl::addMenu(QMenuBar* bar) {
     QAction* quit = menu->addAction(QStringLiteral("Quit"));
     quit->setObjectName(QStringLiteral("mnuQuit"));
     connect(quit, &QAction::triggered, d_.window, &QWidget::close);
+    return menu;
 }
 
 void ConnectionControl::start() { attempt(); }
@@ -120,7 +118,7 @@ void ConnectionControl::onFailed(const QString& reason) {
 
 void ConnectionControl::askForServer(const QString& note) {
     if (!dialog_) {
-        dialog_ = new StartDialog(history_.servers(), d_.window);
+        dialog_ = new StartDialog(d_.settings.recentServers(), d_.window);
         dialog_->setAttribute(Qt::WA_DeleteOnClose);
         dialog_->setWindowModality(Qt::WindowModal);
         connect(dialog_, &QDialog::finished, this, &ConnectionControl::changed);

@@ -13,8 +13,9 @@
 
 #include "base/clock.h"
 #include "core/connection_keeper.h"
-#include "gui/server_history.h"
+#include "wire/server_address.h"
 
+class QMenu;
 class QMenuBar;
 
 namespace quorlak {
@@ -22,6 +23,7 @@ namespace quorlak {
 class Connection;
 class ConnectionBanner;
 class DisplayWidget;
+class Settings;
 class StartDialog;
 
 class ConnectionControl : public QObject {
@@ -35,13 +37,13 @@ public:
         const Clock& clock;
         // A new connection begins: what the old one left is dropped.
         std::function<void()> newStream;
-        QString settingsFile;  // where the recent servers are kept; empty: the user's settings
+        Settings& settings;  // keeps the recent servers
         bool rememberServers = true;
     };
     ConnectionControl(Deps deps, QObject* parent = nullptr);
 
     // Adds the Connection menu (no access keys: every key is the game's).
-    void addMenu(QMenuBar* bar);
+    QMenu* addMenu(QMenuBar* bar);
     // The first connection, when the window first shows.
     void start();
     // Connects again; asks first while connected.
@@ -74,7 +76,6 @@ private:
 
     Deps d_;
     ConnectionKeeper keeper_;
-    ServerHistory history_;
     ConnectionBanner* banner_;
     QPointer<StartDialog> dialog_;
     QTimer wake_;

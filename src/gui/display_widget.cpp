@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "canvas/canvas.h"
 
@@ -15,9 +16,26 @@ constexpr int kDimAlpha = 150;  // of 255: the picture stays readable behind it
 DisplayWidget::DisplayWidget(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setMinimumSize(sizeHint());
 }
 
-QSize DisplayWidget::sizeHint() const { return {Canvas::kSize, Canvas::kSize}; }
+QSize DisplayWidget::sizeHint() const { return scale_.toLogical(QSize(Canvas::kSize, Canvas::kSize)); }
+
+void DisplayWidget::setScale(const DisplayScale& scale) {
+    if (scale_ == scale) return;
+    scale_ = scale;
+    setMinimumSize(sizeHint());
+    update();
+}
+
+QSize DisplayWidget::sizeInUnits() const { return {scale_.toUnits(width()), scale_.toUnits(height())}; }
+
+void DisplayWidget::updatePicture(const QRect& units) { update(scale_.pictureToLogical(units)); }
+
+QImage DisplayWidget::shownPicture() const {
+    const int side = Canvas::kSize * scale_.zoom();
+    return canvas_.image().scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
 
 void DisplayWidget::setDimmed(bool dimmed) {
     if (dimmed_ == dimmed) return;
@@ -27,21 +45,30 @@ void DisplayWidget::setDimmed(bool dimmed) {
 
 void DisplayWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // Scaled for a high-density screen, the picture stays crisp.
+    // Every unit an exact block of pixels: no smoothing.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QImage& image = canvas_.image();
+    const double f = scale_.factor();
+    const QRect picture = scale_.pictureToLogical(image.rect());
     for (const QRect& r : event->region()) {
-        const QRect drawn = r.intersected(image.rect());
-        if (!drawn.isEmpty()) painter.drawImage(drawn.topLeft(), image, drawn);
-        const QRegion beyond = QRegion(r).subtracted(QRegion(image.rect()));
-        for (const QRect& b : beyond) painter.fillRect(b, Qt::black);
+        // The units under r, whole; the painter clips what lies outside.
+        const QRect units =
+            QRect(QPoint(static_cast<int>(std::floor(r.left() / f)), static_cast<int>(std::floor(r.top() / f))),
+                  QPoint(static_cast<int>(std::ceil((r.right() + 1) / f)) - 1,
+                         static_cast<int>(std::ceil((r.bottom() + 1) / f)) - 1))
+                .intersected(image.rect());
+        if (!units.isEmpty())
+            painter.drawImage(QRectF(units.x() * f, units.y() * f, units.width() * f, units.height() * f), image,
+                              units);
+        for (const QRect& b : QRegion(r).subtracted(QRegion(picture))) painter.fillRect(b, Qt::black);
     }
     if (dimmed_) painter.fillRect(event->rect(), QColor(0, 0, 0, kDimAlpha));
 }
 
 void DisplayWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    emit resized(width(), height());
+    const QSize units = sizeInUnits();
+    emit resized(units.width(), units.height());
 }
 
 bool DisplayWidget::overBareArea(const QMouseEvent& event) const {

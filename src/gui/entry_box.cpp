@@ -1,5 +1,7 @@
 #include "gui/entry_box.h"
 
+#include <QFontInfo>
+
 #include "base/cp1252.h"
 
 namespace quorlak {
@@ -7,15 +9,23 @@ namespace quorlak {
 EntryBox::EntryBox(const TextBoxModel& model, QWidget* parent) : QLineEdit(parent), model_(model) {
     setObjectName(QStringLiteral("txtbox"));
     setVisible(false);
+    fontPixelsAtOne_ = QFontInfo(font()).pixelSize();
     connect(this, &QLineEdit::textEdited, this,
             [this](const QString& text) { emit playerEdited(qstringToCp1252(text)); });
+}
+
+void EntryBox::setScale(const DisplayScale& scale) {
+    scale_ = scale;
+    QFont f = font();
+    f.setPixelSize(scale.fontPixels(fontPixelsAtOne_));
+    setFont(f);
+    shownRevision_.reset();
 }
 
 void EntryBox::sync() {
     if (shownRevision_ == model_.revision) return;
     shownRevision_ = model_.revision;
-    const QRect rect(model_.geometry.left, model_.geometry.top, std::max(0, model_.geometry.width),
-                     std::max(0, model_.geometry.height));
+    const QRect rect = scale_.toLogical(model_.geometry);
     if (geometry() != rect) setGeometry(rect);
     const int limit = model_.maxlength > 0 ? model_.maxlength : 32767;
     if (maxLength() != limit) setMaxLength(limit);

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <optional>
 
+#include "gui/display_scale.h"
 #include "input/text_entry.h"
 
 namespace quorlak {
@@ -14,6 +15,8 @@ class EntryBox : public QLineEdit {
 public:
     explicit EntryBox(const TextBoxModel& model, QWidget* parent = nullptr);
     void sync();
+    // Shows the box at `scale` from the next sync on.
+    void setScale(const DisplayScale& scale);
 
 signals:
     // The player's typing left this text (Windows-1252) in the box.
@@ -29,6 +32,8 @@ private:
     const TextBoxModel& model_;
     std::optional<uint64_t> shownRevision_;
     std::optional<std::string> shownText_;
+    DisplayScale scale_;
+    int fontPixelsAtOne_ = 0;
 };
 
 }  // namespace quorlak

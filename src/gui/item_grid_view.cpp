@@ -41,13 +41,20 @@ ItemGridView::ItemGridView(const ItemGridModel& model, QWidget* parent)
     setObjectName(QStringLiteral("griditems"));
     adapter_.setBaseFont(font());
     setModel(&adapter_);
-    setColumnWidth(0, twipsToPixels(kMarkColumnTwips));
+    rescaled();
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (!syncing() && current.isValid()) emit playerSelected(current.row());
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int value) {
         if (!syncing()) emit playerScrolled(value);
     });
+}
+
+void ItemGridView::rescaled() {
+    adapter_.setBaseFont(font());
+    setColumnWidth(0, scale().toLogical(twipsToPixels(kMarkColumnTwips)));
+    shownRevision_.reset();
+    shownTopRow_.reset();
 }
 
 void ItemGridView::sync() {

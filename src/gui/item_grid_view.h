@@ -44,6 +44,9 @@ signals:
     void playerSelected(int row);
     void playerScrolled(int toprow);
 
+protected:
+    void rescaled() override;
+
 private:
     const ItemGridModel& model_;
     ItemGridAdapter adapter_;

@@ -1,17 +1,25 @@
 #include "gui/main_window.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontInfo>
 #include <QHelpEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolTip>
+#include <QWheelEvent>
+#include <QWindow>
 #include <cmath>
 
 #include "base/cp1252.h"
@@ -25,9 +33,16 @@
 #include "gui/key_broadcast.h"
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
+#include "gui/message_log.h"
+#include "gui/playback.h"
+#include "gui/playback_bar.h"
+#include "gui/recording_file.h"
+#include "gui/screenshot.h"
+#include "gui/settings.h"
 #include "gui/state_file.h"
 #include "gui/stream_pump.h"
 #include "gui/tab_strip.h"
+#include "gui/window_zoom.h"
 #include "input/keymap.h"
 
 namespace quorlak {
@@ -39,6 +54,13 @@ QString objectNameOf(MenuItem item) {
     const std::string_view name = menuItemName(item);
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
+
+// How long a note about a file stays in the status bar.
+constexpr int kProblemShownMs = 15000;
+// The largest zoom the menu bar and the status line follow.
+constexpr int kMaxChromeZoom = 2;
+// The height of a window's title bar, in logical pixels, until the window manager tells.
+constexpr int kAssumedTitleBar = 40;
 
 // A caption as the menu bar shows it: without access keys, which would take
 // keys from the game ("&&" stays a literal ampersand).
@@ -53,10 +75,18 @@ QString shownCaption(const std::string& caption) {
 }  // namespace
 
 MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
-    : QMainWindow(parent), address_(std::move(address)) {
+    : QMainWindow(parent),
+      address_(std::move(address)),
+      coreClock_(options.playback ? static_cast<const Clock&>(playbackClock_) : clock_) {
+    // Making the window is the clock's moment 0, as a replay's start is.
+    const MonotonicClock::Hold moment(clock_, MonotonicClock::Hold::kAtStart);
     setObjectName(QStringLiteral("mainWindow"));
     setContextMenuPolicy(Qt::NoContextMenu);
-    core_ = std::make_unique<ClientCore>(host_, clock_);
+    core_ = std::make_unique<ClientCore>(host_, coreClock_);
+    if (!options.settings) ownSettings_ = std::make_unique<Settings>();
+    settings_ = options.settings ? options.settings : ownSettings_.get();
+    messageLogDirectory_ =
+        options.messageLogDirectory.isEmpty() ? MessageLog::defaultDirectory() : options.messageLogDirectory;
 
     connection_ = new Connection(address_, this);
     broadcast_ = new KeyBroadcast(
@@ -77,6 +107,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     frozenLabel_->hide();
     statusBar()->addPermanentWidget(frozenLabel_);
     statusBar()->setSizeGripEnabled(true);
+    chromeFontPixels_ = QFontInfo(statusBar()->font()).pixelSize();
 
     wakeTimer_.setSingleShot(true);
     wakeTimer_.setTimerType(Qt::PreciseTimer);
@@ -84,7 +115,7 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
         *core_, *connection_, [this] { afterEvent(); }, this);
 
     if (!options.stateFile.isEmpty()) {
-        stateFile_ = new StateFile(options.stateFile, *core_, clock_, this);
+        stateFile_ = new StateFile(options.stateFile, *core_, coreClock_, this);
         stateFile_->setExtras([this] { return windowJson(); });
     }
 
@@ -108,10 +139,10 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
                                                 {itemGrid_, messageGrid_, tabStrip_},
                                                 clock_,
                                                 [this] { core_->restartStream(); },
-                                                options.settingsFile,
+                                                *settings_,
                                                 options.rememberServer},
                                                this);
-    connectionControl_->addMenu(menuBar());
+    addRecordAction(*connectionControl_->addMenu(menuBar()));
     connect(connectionControl_, &ConnectionControl::changed, this, [this] {
         if (stateFile_) stateFile_->changed();
     });
@@ -120,16 +151,61 @@ MainWindow::MainWindow(ServerAddress address, Options options, QWidget* parent)
     // The load step: pictures, font, grids, DELAY on. The first resize (at
     // showing) lays the panels out, and then the connection opens.
     core_->load(loadPictures(), loadTerminalFont());
+    if (!options.recordFile.isEmpty()) {
+        // From the very start, so the recording's times are the core's own.
+        recording_ = std::make_unique<RecordingFile>(options.recordFile, *core_, coreClock_, host_, 0);
+        if (recording_->problem().isEmpty()) {
+            recordAction_->setText(QStringLiteral("Stop recording"));
+        } else {
+            tellProblem(recording_->problem());
+            recording_.reset();
+        }
+    }
+    if (options.playback) {
+        host_.useScriptedDesktop();
+        playback_ = new Playback(std::move(*options.playback), *core_, playbackClock_, host_, this);
+        playback_->setSpeed(options.playbackSpeed);
+        playback_->setShow([this] { afterEvent(); });
+        statusBar()->addPermanentWidget(new PlaybackBar(*playback_, this), 2);
+        statusLabel_->setText(QStringLiteral("Playing a recording"));
+        connect(playback_, &Playback::ended, this,
+                [this] { statusLabel_->setText(QStringLiteral("The recording has ended")); });
+    }
     afterEvent();
     focusSink_->setFocus();
-    // Client area 512 x 512 under the menu bar, with the status line below.
+
+    // The zoom asked for, or remembered, or what suits the screen; never
+    // more than the screen holds.
+    const QScreen* shown = screen();
+    const int zoom = options.zoom.value_or(settings_->zoom().value_or(
+        shown ? defaultZoom(shown->devicePixelRatio(), shown->physicalDotsPerInch()) : Settings::kMinZoom));
+    zoom_ = new WindowZoom(*settings_, zoom, this);
+    applyZoom(zoom_->zoom());
+    // A smaller screen this time: the remembered zoom stays for a larger one.
+    while (zoom_->zoom() > Settings::kMinZoom && !fitsScreen()) {
+        zoom_->setZoom(zoom_->zoom() - 1, false);
+        applyZoom(zoom_->zoom());
+    }
+    connect(zoom_, &WindowZoom::zoomChanged, this, [this](int z) {
+        applyZoom(z);
+        // The player may want it all the same; the next start picks one that fits.
+        if (!fitsScreen()) tellProblem(QStringLiteral("Zoom %1\u00d7 is larger than this screen.").arg(z));
+    });
+    buildViewMenu();
+    // A playback is not the player's session: its messages stay out of the log.
+    if (live() && settings_->logMessages()) setLogMessages(true);
+
+    // Client area 512 x 512 units under the menu bar, with the status line
+    // below, or as the player left it.
     display_->resize(display_->sizeHint());
     resize(sizeHint());
+    if (const QByteArray saved = settings_->windowGeometry(zoom_->zoom()); !saved.isEmpty()) restoreGeometry(saved);
     qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    recording_.reset();
     // Whatever refers to the core goes before it does, and the connection's
     // controls before the connection and the display they use.
     delete pump_;
@@ -187,6 +263,191 @@ void MainWindow::buildMenus() {
                        "the status column)."));
 }
 
+void MainWindow::addRecordAction(QMenu& connectionMenu) {
+    // Before the separator that sets Quit apart.
+    QAction* before = nullptr;
+    for (QAction* a : connectionMenu.actions())
+        if (a->isSeparator()) before = a;
+    recordAction_ = new QAction(QStringLiteral("Record session\u2026"), &connectionMenu);
+    connectionMenu.insertAction(before, recordAction_);
+    recordAction_->setObjectName(QStringLiteral("recordSession"));
+    connect(recordAction_, &QAction::triggered, this, [this] {
+        if (recording_) {
+            stopRecording();
+            return;
+        }
+        const QString name =
+            QDateTime::currentDateTime().toString(QStringLiteral("'quorlak-session-'yyyy-MM-dd-HHmmss'.jsonl'"));
+        const QString path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Record session"), QDir(QDir::homePath()).filePath(name),
+                                         QStringLiteral("Session recordings (*.jsonl);;All files (*)"));
+        if (!path.isEmpty()) startRecording(path);
+    });
+}
+
+void MainWindow::buildViewMenu() {
+    // Inserted before the connection menu; no access keys, every key belongs to the game.
+    QMenu* view = new QMenu(QStringLiteral("View"), this);
+    view->setObjectName(QStringLiteral("viewMenu"));
+    view->menuAction()->setObjectName(QStringLiteral("viewMenu"));
+    view->setFont(menuBar()->font());  // made after the first zoom
+    menuBar()->insertMenu(findChild<QAction*>(QStringLiteral("connectionMenu")), view);
+    zoom_->addTo(*view);
+    view->addSeparator();
+    logMessagesAction_ = view->addAction(QStringLiteral("Log messages"));
+    logMessagesAction_->setObjectName(QStringLiteral("logMessages"));
+    logMessagesAction_->setCheckable(true);
+    connect(logMessagesAction_, &QAction::triggered, this, &MainWindow::setLogMessages);
+    view->addSeparator();
+    QAction* save = view->addAction(QStringLiteral("Save screenshot\u2026"));
+    save->setObjectName(QStringLiteral("saveScreenshot"));
+    connect(save, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(
+            this, QStringLiteral("Save screenshot"),
+            QDir(screenshotFolder()).filePath(screenshotName(QDateTime::currentDateTime())),
+            QStringLiteral("PNG pictures (*.png)"));
+        if (!path.isEmpty()) saveScreenshot(path);
+    });
+    QAction* copy = view->addAction(QStringLiteral("Copy screenshot"));
+    copy->setObjectName(QStringLiteral("copyScreenshot"));
+    connect(copy, &QAction::triggered, this, &MainWindow::copyScreenshot);
+    if (!live()) {
+        logMessagesAction_->setEnabled(false);
+        recordAction_->setEnabled(false);
+        for (QAction* a : {textBoxModeAction_, delayModeAction_, viewLogAction_}) a->setEnabled(false);
+        // No server to connect to.
+        for (const char* name : {"mnuConnectTo", "mnuReconnect", "mnuDisconnect"})
+            if (auto* a = findChild<QAction*>(QLatin1String(name))) a->setEnabled(false);
+    }
+}
+
+// --- zoom, files and screenshots -----------------------------------------------
+
+void MainWindow::applyZoom(int zoom) {
+    const QSize units = display_->sizeInUnits();
+    scale_ = DisplayScale(zoom, devicePixelRatio());
+    display_->setScale(scale_);
+    itemGrid_->setScale(scale_);
+    messageGrid_->setScale(scale_);
+    tabStrip_->setScale(scale_);
+    entryBox_->setScale(scale_);
+    if (logWindow_) logWindow_->setScale(scale_);
+    // The menu bar and the status line grow too, but less at the top zooms,
+    // so that even 4x, its frame included, fits a screen 2160 pixels high.
+    const DisplayScale chrome(std::min(zoom, kMaxChromeZoom), devicePixelRatio());
+    QFont f = statusBar()->font();
+    f.setPixelSize(chrome.fontPixels(chromeFontPixels_));
+    statusBar()->setFont(f);
+    menuBar()->setFont(f);
+    for (QMenu* menu : findChildren<QMenu*>()) menu->setFont(f);
+    afterEvent();
+    // The client area keeps its size in units, so the layout stays as it was.
+    const QSize wanted = scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize)));
+    if (isVisible()) {
+        // The smaller minimum size of a smaller zoom holds at once, or the window could not shrink.
+        layout()->activate();
+        resize(size() + wanted - display_->size());
+        // The menu bar and the status line take their new heights only once laid out again.
+        QTimer::singleShot(0, this, [this, wanted] {
+            // The status line keeps its old height otherwise.
+            statusBar()->setFixedHeight(statusBar()->sizeHint().height());
+            layout()->activate();
+            if (display_->size() != wanted) resize(size() + wanted - display_->size());
+        });
+    } else display_->resize(wanted);
+}
+
+bool MainWindow::fitsScreen() const {
+    const QScreen* shown = screen();
+    if (!shown) return true;
+    // Before the first showing the frame is not known yet: allow for a title bar.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, kAssumedTitleBar);
+    const QSize needed = minimumSizeHint() + frame;
+    return shown->availableGeometry().size().boundedTo(needed) == needed;
+}
+
+void MainWindow::tellProblem(const QString& problem) {
+    lastProblem_ = problem;
+    statusBar()->showMessage(problem, kProblemShownMs);
+}
+
+bool MainWindow::startRecording(const QString& path) {
+    recording_.reset();
+    // A session under way is recorded from now on; its times count from here.
+    recording_ = std::make_unique<RecordingFile>(path, *core_, coreClock_, host_, coreClock_.nowMs());
+    if (const QString problem = recording_->problem(); !problem.isEmpty()) {
+        recording_.reset();
+        tellProblem(problem);
+        return false;
+    }
+    recordAction_->setText(QStringLiteral("Stop recording"));
+    // What was drawn before is not in the file.
+    statusBar()->showMessage(
+        QStringLiteral("Recording to %1 from now on: its replay starts from a blank screen.").arg(path),
+        kProblemShownMs);
+    return true;
+}
+
+void MainWindow::stopRecording() {
+    if (!recording_) return;
+    const QString path = recording_->path();
+    recording_.reset();
+    recordAction_->setText(QStringLiteral("Record session\u2026"));
+    statusBar()->showMessage(QStringLiteral("Recording saved in %1").arg(path), kProblemShownMs);
+}
+
+void MainWindow::setLogMessages(bool on) {
+    settings_->setLogMessages(on);
+    if (!on) {
+        if (messageLog_) messageLog_->stop();
+    } else {
+        if (!messageLog_) messageLog_ = std::make_unique<MessageLog>(core_->messages(), messageLogDirectory_);
+        if (!messageLog_->running()) {
+            if (messageLog_->start())
+                statusBar()->showMessage(QStringLiteral("Logging messages to %1").arg(messageLog_->path()),
+                                         kProblemShownMs);
+            else tellProblem(messageLog_->problem());
+        }
+    }
+    logMessagesAction_->setChecked(messageLog_ && messageLog_->running());
+}
+
+void MainWindow::syncFiles() {
+    if (recording_ && !recording_->problem().isEmpty()) {
+        tellProblem(recording_->problem());
+        recording_.reset();
+        recordAction_->setText(QStringLiteral("Record session\u2026"));
+    }
+    if (messageLog_ && messageLog_->running() && !messageLog_->sync()) {
+        // Off for this run only: the next run tries again.
+        tellProblem(messageLog_->problem());
+        logMessagesAction_->setChecked(false);
+    }
+}
+
+bool MainWindow::saveScreenshot(const QString& path) {
+    if (display_->shownPicture().save(path, "PNG")) {
+        statusBar()->showMessage(QStringLiteral("Screenshot saved in %1").arg(path), kProblemShownMs);
+        return true;
+    }
+    tellProblem(QStringLiteral("Cannot save the screenshot in %1.").arg(path));
+    return false;
+}
+
+void MainWindow::copyScreenshot() {
+    QGuiApplication::clipboard()->setImage(display_->shownPicture());
+    statusBar()->showMessage(QStringLiteral("Screenshot copied"), kProblemShownMs);
+}
+
+// The window takes the size each recorded resize gave the client area.
+void MainWindow::followRecordedSize() {
+    // Only a new size: the player may make the window larger meanwhile.
+    const QSize units(core_->clientWidth(), core_->clientHeight());
+    if (units == followedSize_) return;
+    followedSize_ = units;
+    resize(size() + scale_.toLogical(units.expandedTo(QSize(Canvas::kSize, Canvas::kSize))) - display_->size());
+}
+
 void MainWindow::wireEvents() {
     connect(&wakeTimer_, &QTimer::timeout, this, [this] { feed([](ClientCore& c) { c.poll(); }); });
     connect(connection_, &Connection::connectedChanged, this,
@@ -205,6 +466,8 @@ void MainWindow::wireEvents() {
     connect(itemGrid_, &ItemGridView::hovered, this,
             [this](int yTwips) { feed([=](ClientCore& c) { c.mouseMoveItems(yTwips); }); });
     connect(itemGrid_, &ItemGridView::playerSelected, this, [this](int row) {
+        if (!live()) return;
+        const MonotonicClock::Hold moment(clock_);
         const uint64_t before = core_->items().revision;
         core_->selectItem(row);
         // The core moved its current row (back to the top): show that even
@@ -222,6 +485,7 @@ void MainWindow::wireEvents() {
         if (button) feed([=](ClientCore& c) { c.mouseDownTabs(button); });
     });
     connect(entryBox_, &EntryBox::focusChanged, this, [this](bool focused) {
+        if (!live()) return;
         if (focused) core_->focusEntered(FocusHolder::TextBox);
         else core_->focusLeftTextBox();
     });
@@ -237,7 +501,7 @@ void MainWindow::wireEvents() {
 
 void MainWindow::afterEvent() {
     const QRect damage = core_->canvas().takeDamage();
-    if (!damage.isEmpty()) display_->update(damage);
+    if (!damage.isEmpty()) display_->updatePicture(damage);
     itemGrid_->sync();
     messageGrid_->sync();
     tabStrip_->sync();
@@ -248,6 +512,8 @@ void MainWindow::afterEvent() {
     syncSound();
     syncFrozen();
     syncNotices();
+    syncFiles();
+    if (!live()) followRecordedSize();
     armWakeTimer();
     pump_->schedule();
     if (stateFile_) stateFile_->changed();
@@ -343,6 +609,7 @@ void MainWindow::syncLog() {
     if (!logWindow_) {
         if (!log.exists && !log.visible) return;
         logWindow_ = new LogWindow(log, this);
+        logWindow_->setScale(scale_);
         connect(logWindow_, &LogWindow::closedByPlayer, this,
                 [this] { feed([](ClientCore& c) { c.setLogVisible(false); }); });
     }
@@ -361,7 +628,8 @@ void MainWindow::syncFrozen() {
 }
 
 void MainWindow::armWakeTimer() {
-    const auto wake = core_->nextWake();
+    // A playback runs the core's clock itself.
+    const auto wake = live() ? core_->nextWake() : std::nullopt;
     if (!wake) {
         wakeTimer_.stop();
         return;
@@ -371,6 +639,8 @@ void MainWindow::armWakeTimer() {
 }
 
 void MainWindow::panelFocused(FocusHolder panel) {
+    if (!live()) return;
+    const MonotonicClock::Hold moment(clock_);
     core_->focusEntered(panel);
     if (core_->keyboardFocus() == FocusHolder::FocusSink) focusSink_->setFocus(Qt::MouseFocusReason);
     afterEvent();
@@ -386,13 +656,22 @@ void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!connectedOnce_) {
         connectedOnce_ = true;
-        connectionControl_->start();
+        if (live()) connectionControl_->start();
+        else playback_->play();
+        // On a screen with another scaling of its own, the blocks keep their size in screen pixels.
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (devicePixelRatio() != scale_.devicePixelRatio()) applyZoom(scale_.zoom());
+        });
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // The recording and the state file end at the same moment, the connection's close included.
+    const MonotonicClock::Hold moment(clock_);
+    settings_->setWindowGeometry(saveGeometry(), scale_.zoom());
     if (logWindow_) logWindow_->closeQuietly();
     connection_->close();
+    recording_.reset();
     if (stateFile_) stateFile_->writeNow();
     QMainWindow::closeEvent(event);
 }
@@ -406,6 +685,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         else QToolTip::hideText();
         return true;
     }
+    if (event->type() == QEvent::Wheel && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            zoom_->wheel(wheel->angleDelta().y());
+            return true;
+        }
+    }
+    // A recording plays: the player's keys and clicks on the game are not its events.
+    if (!live() && watched->isWidgetType() &&
+        (watched == display_ || display_->isAncestorOf(static_cast<QWidget*>(watched)))) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+            case QEvent::KeyRelease:
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+            case QEvent::MouseButtonDblClick:
+            case QEvent::Wheel: return true;
+            default: break;
+        }
+    }
     // No shortcut and no menu's access key takes a key that is the game's.
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
@@ -415,7 +714,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && live()) {
         auto* target = static_cast<QWidget*>(watched);
         if (target->window() == this) {
             const bool passedToParent =
@@ -432,6 +731,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::handleKey(const QKeyEvent& event) {
     const std::vector<TypedKey> typed = translator_.translate(event.key(), event.modifiers(), event.text());
     if (typed.empty()) return;
+    const MonotonicClock::Hold moment(clock_);
     for (const TypedKey& t : typed) {
         if (t.unsendable) core_->characterWithoutKey(t.unsendable);
         if (t.key) core_->keyDown(t.key->code, t.key->mask);

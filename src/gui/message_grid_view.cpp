@@ -69,11 +69,17 @@ MessageGridView::MessageGridView(const MessageGridModel& model, QWidget* parent)
     setObjectName(QStringLiteral("gridmess"));
     setModel(&adapter_);
     setColumnHidden(0, true);
-    setColumnWidth(1, twipsToPixels(kKindColumnTwips));
-    setColumnWidth(2, twipsToPixels(kNameColumnTwips));
+    rescaled();
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (!syncing() && current.isValid()) emit playerSelected(adapter_.modelRow(current.row()));
     });
+}
+
+void MessageGridView::rescaled() {
+    setColumnWidth(1, scale().toLogical(twipsToPixels(kKindColumnTwips)));
+    setColumnWidth(2, scale().toLogical(twipsToPixels(kNameColumnTwips)));
+    shownRevision_.reset();
+    shownTop_.reset();
 }
 
 void MessageGridView::sync() {

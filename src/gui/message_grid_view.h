@@ -45,6 +45,9 @@ signals:
     // The player selected this row (the model's numbering).
     void playerSelected(int64_t row);
 
+protected:
+    void rescaled() override;
+
 private:
     const MessageGridModel& model_;
     MessageGridAdapter adapter_;

@@ -70,15 +70,24 @@ PanelGridView::PanelGridView(QWidget* parent) : QTableView(parent) {
     setStyleSheet(QStringLiteral("QTableView { gridline-color: #404040; }"));
 
     QFont f = font();
-    f.setPixelSize(12);
+    f.setPixelSize(kFontPixels);
     setFont(f);
 
     viewport()->setMouseTracking(true);
     viewport()->installEventFilter(this);
 }
 
-int PanelGridView::yTwipsOf(const QPoint& viewportPos) const {
-    return viewport()->mapTo(this, viewportPos).y() * screen::kTwipsPerPixel;
+void PanelGridView::setScale(const DisplayScale& scale) {
+    scale_ = scale;
+    QFont f = font();
+    f.setPixelSize(scale.fontPixels(kFontPixels));
+    setFont(f);
+    verticalHeader()->setDefaultSectionSize(scale.toLogical(kRowHeight));
+    rescaled();
+}
+
+int PanelGridView::yTwipsOf(const QPointF& viewportPos) const {
+    return scale_.toTwips(viewportPos.y() + viewport()->mapTo(this, QPoint(0, 0)).y());
 }
 
 bool PanelGridView::eventFilter(QObject* watched, QEvent* event) {
@@ -87,11 +96,11 @@ bool PanelGridView::eventFilter(QObject* watched, QEvent* event) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             emit focusWanted();
             if (event->type() == QEvent::MouseButtonPress)
-                emit pressed(buttonMask(mouse->button()), yTwipsOf(mouse->position().toPoint()));
+                emit pressed(buttonMask(mouse->button()), yTwipsOf(mouse->position()));
             // Only the left button selects a cell, as in the game's own grids.
             if (mouse->button() != Qt::LeftButton) return true;
         } else if (event->type() == QEvent::MouseMove) {
-            emit hovered(yTwipsOf(static_cast<QMouseEvent*>(event)->position().toPoint()));
+            emit hovered(yTwipsOf(static_cast<QMouseEvent*>(event)->position()));
         }
     }
     return QTableView::eventFilter(watched, event);
@@ -99,7 +108,7 @@ bool PanelGridView::eventFilter(QObject* watched, QEvent* event) {
 
 void PanelGridView::applyPlacement(const Geometry& geometry, bool visible) {
     asProgram([&] {
-        const QRect rect(geometry.left, geometry.top, std::max(0, geometry.width), std::max(0, geometry.height));
+        const QRect rect = scale_.toLogical(geometry);
         if (this->geometry() != rect) setGeometry(rect);
         if (isVisibleTo(parentWidget()) != visible) setVisible(visible);
     });

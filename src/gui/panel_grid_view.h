@@ -6,6 +6,7 @@
 
 #include <QTableView>
 
+#include "gui/display_scale.h"
 #include "panels/panel_models.h"
 #include "wire/screen_layout.h"
 
@@ -20,8 +21,12 @@ class PanelGridView : public QTableView {
     Q_OBJECT
 public:
     static constexpr int kRowHeight = 16;
+    static constexpr int kFontPixels = 12;
 
     explicit PanelGridView(QWidget* parent = nullptr);
+    // Shows the grid at `scale`: its place, rows, columns and font.
+    void setScale(const DisplayScale& scale);
+    const DisplayScale& scale() const { return scale_; }
 
 signals:
     // A button went down, `yTwips` below the grid's top edge.
@@ -39,6 +44,8 @@ protected:
     // The first visible row, set as the program (no player event).
     void applyTopRow(int viewRow);
     bool syncing() const { return syncing_; }
+    // The scale changed: set the column widths, and show the whole model at the next sync.
+    virtual void rescaled() = 0;
 
     // Runs `change` as the program's own, not the player's.
     template <class F>
@@ -52,8 +59,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int yTwipsOf(const QPoint& viewportPos) const;
+    int yTwipsOf(const QPointF& viewportPos) const;
     bool syncing_ = false;
+    DisplayScale scale_;
 };
 
 }  // namespace quorlak

@@ -13,15 +13,22 @@ TabStrip::TabStrip(const TabStripModel& model, QWidget* parent) : QTabBar(parent
     setExpanding(false);
     setDrawBase(false);
     setUsesScrollButtons(true);
-    QFont f = font();
-    f.setPixelSize(11);
-    setFont(f);
-    // All six tabs fit the strip's designed width.
-    setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 7px; }"));
+    setScale(scale_);
     for (int tab = 1; tab <= TabStripModel::kTabs; ++tab) addTab(QString::fromLatin1(TabStripModel::caption(tab)));
     connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
         if (!syncing_ && index >= 0) emit playerClickedTab(index + 1);
     });
+}
+
+void TabStrip::setScale(const DisplayScale& scale) {
+    scale_ = scale;
+    QFont f = font();
+    f.setPixelSize(scale.fontPixels(kFontPixels));
+    setFont(f);
+    // All six tabs fit the strip's designed width.
+    setStyleSheet(
+        QStringLiteral("QTabBar::tab { padding: %1px %2px; }").arg(scale.toLogical(3)).arg(scale.toLogical(7)));
+    shownRevision_.reset();
 }
 
 void TabStrip::mousePressEvent(QMouseEvent* event) {
@@ -39,7 +46,7 @@ void TabStrip::sync() {
     if (shownRevision_ == model_.revision) return;
     shownRevision_ = model_.revision;
     syncing_ = true;
-    const QRect rect(model_.geometry.left, model_.geometry.top, model_.geometry.width, model_.geometry.height);
+    const QRect rect = scale_.toLogical(model_.geometry);
     if (geometry() != rect) setGeometry(rect);
     if (isVisibleTo(parentWidget()) != model_.visible) setVisible(model_.visible);
     if (shownSelected_ != model_.selected) {

@@ -5,6 +5,7 @@
 #include <QTabBar>
 #include <optional>
 
+#include "gui/display_scale.h"
 #include "panels/panel_models.h"
 
 namespace quorlak {
@@ -12,8 +13,12 @@ namespace quorlak {
 class TabStrip : public QTabBar {
     Q_OBJECT
 public:
+    static constexpr int kFontPixels = 11;
+
     explicit TabStrip(const TabStripModel& model, QWidget* parent = nullptr);
     void sync();
+    // Shows the strip at `scale` from the next sync on.
+    void setScale(const DisplayScale& scale);
 
 signals:
     // The player clicked tab `index` (1 to 6).
@@ -28,6 +33,7 @@ protected:
 private:
     const TabStripModel& model_;
     bool syncing_ = false;
+    DisplayScale scale_;
     std::optional<uint64_t> shownRevision_;
     std::optional<int> shownSelected_;
 };

@@ -17,10 +17,12 @@ void WindowHost::broadcastKey(int16_t vk) {
 }
 
 uint16_t WindowHost::heldModifiers() const {
+    if (scripted_) return scriptedModifiers_;
     return static_cast<uint16_t>(modifierMask(QGuiApplication::queryKeyboardModifiers()));
 }
 
 std::string WindowHost::clipboardText() const {
+    if (scripted_) return scriptedClipboard_;
     const QClipboard* clipboard = QGuiApplication::clipboard();
     return clipboard ? qstringToCp1252(clipboard->text()) : std::string();
 }

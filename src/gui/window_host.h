@@ -7,11 +7,13 @@
 
 #include "base/clock.h"
 #include "core/core_host.h"
+#include "replay/scripted_desktop.h"
 
 namespace quorlak {
 
 // Each duty is handed to the window by a hook, so the host holds no widgets.
-class WindowHost : public CoreHost {
+// While a recording plays, the modifiers and the clipboard are the script's.
+class WindowHost : public CoreHost, public ScriptedDesktop {
 public:
     struct Hooks {
         std::function<void(std::string_view)> write;
@@ -31,9 +33,17 @@ public:
 
     bool takeBeepDue() { return std::exchange(beepDue_, false); }
 
+    // From now on the script, not the desktop, holds the modifiers and the clipboard.
+    void useScriptedDesktop() { scripted_ = true; }
+    void setHeldModifiers(uint16_t mask) override { scriptedModifiers_ = mask; }
+    void setClipboard(std::string bytes) override { scriptedClipboard_ = std::move(bytes); }
+
 private:
     Hooks hooks_;
     bool beepDue_ = false;
+    bool scripted_ = false;
+    uint16_t scriptedModifiers_ = 0;
+    std::string scriptedClipboard_;
 };
 
 }  // namespace quorlak

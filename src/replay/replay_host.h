@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "core/core_host.h"
+#include "replay/scripted_desktop.h"
 
 namespace quorlak {
 
-class ReplayHost : public CoreHost {
+class ReplayHost : public CoreHost, public ScriptedDesktop {
 public:
     void write(std::string_view bytes) override { sent_.emplace_back(bytes); }
     void beep() override { ++beeps_; }
@@ -20,8 +21,8 @@ public:
     std::string clipboardText() const override { return clipboard_; }
     void showItemMenu() override { ++itemMenus_; }
 
-    void setHeldModifiers(uint16_t mask) { held_ = mask; }
-    void setClipboard(std::string bytes) { clipboard_ = std::move(bytes); }
+    void setHeldModifiers(uint16_t mask) override { held_ = mask; }
+    void setClipboard(std::string bytes) override { clipboard_ = std::move(bytes); }
 
     const std::vector<std::string>& sent() const { return sent_; }
     const std::vector<int16_t>& broadcasts() const { return broadcasts_; }

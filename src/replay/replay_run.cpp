@@ -1,7 +1,5 @@
 #include "replay/replay_run.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <cstdio>
 #include <string>
@@ -20,18 +18,6 @@ namespace {
 int fail(std::ostream& err, const std::string& why) {
     err << "quorlak-replay: " << why << '\n';
     return kReplayUnusable;
-}
-
-// A relative recv_file names a file in the current directory, or failing
-// that beside the script, so that a script and its data travel together.
-void resolveRecvFiles(std::vector<ScriptEvent>& events, const QString& scriptPath) {
-    const QDir scriptDir = QFileInfo(scriptPath).absoluteDir();
-    for (auto& ev : events) {
-        if (ev.kind != ScriptEvent::Kind::RecvFile || QFileInfo(ev.path).isAbsolute() || QFileInfo::exists(ev.path))
-            continue;
-        const QString besideScript = scriptDir.filePath(ev.path);
-        if (QFileInfo::exists(besideScript)) ev.path = besideScript;
-    }
 }
 
 bool writeState(const QString& path, const std::string& json, std::string& error) {
@@ -57,10 +43,7 @@ int runReplay(const ReplayOptions& options, std::ostream& err) {
     }
     std::vector<ScriptEvent> events;
     if (!options.scriptPath.isEmpty()) {
-        const auto script = readFileBytes(options.scriptPath, error);
-        if (!script) return fail(err, error);
-        if (!parseScript(*script, events, error)) return fail(err, options.scriptPath.toStdString() + " " + error);
-        resolveRecvFiles(events, options.scriptPath);
+        if (!loadScript(options.scriptPath, events, error)) return fail(err, error);
     }
 
     ReplaySession session(loadPictures(), loadTerminalFont(), options.width, options.height, options.chunk);

@@ -49,8 +49,6 @@ public:
     size_t heldBytes() const { return core_.heldBytes(); }
 
 private:
-    void callCore(const ScriptEvent& event);
-
     VirtualClock clock_;
     ReplayHost host_;
     ClientCore core_;

@@ -1,5 +1,7 @@
 #include "replay/script.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,6 +12,7 @@
 
 #include "panels/panel_models.h"
 #include "replay/byte_text.h"
+#include "replay/file_bytes.h"
 #include "replay/replay_options.h"
 
 namespace quorlak {
@@ -304,6 +307,110 @@ std::optional<ScriptEvent> parseScriptLine(std::string_view line, std::string& e
     ScriptEvent ev;
     if (!parseEvent(obj, key, ev, error)) return std::nullopt;
     return ev;
+}
+
+bool loadScript(const QString& path, std::vector<ScriptEvent>& events, std::string& error) {
+    const auto script = readFileBytes(path, error);
+    if (!script) return false;
+    if (!parseScript(*script, events, error)) {
+        error = path.toStdString() + " " + error;
+        return false;
+    }
+    const QDir scriptDir = QFileInfo(path).absoluteDir();
+    for (auto& ev : events) {
+        if (ev.kind != ScriptEvent::Kind::RecvFile || QFileInfo(ev.path).isAbsolute() || QFileInfo::exists(ev.path))
+            continue;
+        const QString besideScript = scriptDir.filePath(ev.path);
+        if (QFileInfo::exists(besideScript)) ev.path = besideScript;
+    }
+    return true;
+}
+
+namespace {
+
+void appendMember(std::string& out, const char* key) {
+    out += out.size() > 1 ? ", \"" : "\"";
+    out += key;
+    out += "\": ";
+}
+
+void appendIntMember(std::string& out, const char* key, int64_t value) {
+    appendMember(out, key);
+    appendJsonInt(out, value);
+}
+
+void appendBytesMember(std::string& out, const char* key, std::string_view bytes) {
+    appendMember(out, key);
+    appendJsonBytes(out, bytes);
+}
+
+void appendNameMember(std::string& out, const char* key, std::string_view name) {
+    appendMember(out, key);
+    out += '"';
+    out += name;
+    out += '"';
+}
+
+}  // namespace
+
+std::string scriptLine(const ScriptEvent& event) {
+    std::string out = "{";
+    switch (event.kind) {
+        case Kind::Recv: appendBytesMember(out, "recv", event.bytes); break;
+        case Kind::RecvFile: {
+            appendMember(out, "recv_file");
+            out += QJsonDocument(QJsonArray{event.path}).toJson(QJsonDocument::Compact).mid(1).chopped(1).toStdString();
+            break;
+        }
+        case Kind::KeyDown:
+            appendIntMember(out, "keydown", event.vk);
+            appendIntMember(out, "mask", event.mask);
+            if (event.ch) appendIntMember(out, "char", *event.ch);
+            break;
+        case Kind::Char: appendIntMember(out, "char", event.ch.value_or(0)); break;
+        case Kind::SetText: appendBytesMember(out, "settext", event.bytes); break;
+        case Kind::Clipboard: appendBytesMember(out, "clipboard", event.bytes); break;
+        case Kind::Menu: appendNameMember(out, "menu", menuItemName(event.menu)); break;
+        case Kind::MouseDownItems:
+            appendNameMember(out, "mousedown", "griditems");
+            appendIntMember(out, "button", event.button);
+            appendIntMember(out, "y", event.y);
+            break;
+        case Kind::MouseDownTabs:
+            appendNameMember(out, "mousedown", "TabStrip1");
+            appendIntMember(out, "button", event.button);
+            break;
+        case Kind::SelectItems:
+        case Kind::SelectMessages:
+            appendNameMember(out, "select", event.kind == Kind::SelectItems ? "griditems" : "gridmess");
+            appendIntMember(out, "row", event.row);
+            break;
+        case Kind::ScrollItems:
+            appendNameMember(out, "scroll", "griditems");
+            appendIntMember(out, "toprow", event.row);
+            break;
+        case Kind::Tab: appendIntMember(out, "tab", event.row); break;
+        case Kind::MouseMoveForm: appendNameMember(out, "mousemove", "form"); break;
+        case Kind::MouseMoveItems:
+            appendNameMember(out, "mousemove", "griditems");
+            appendIntMember(out, "y", event.y);
+            break;
+        case Kind::DoubleClick:
+            appendMember(out, "dblclick");
+            out += "true";
+            break;
+        case Kind::Resize:
+            appendMember(out, "resize");
+            out += '[' + std::to_string(event.width) + ", " + std::to_string(event.height) + ']';
+            break;
+        case Kind::Advance:
+            appendMember(out, "advance");
+            appendJsonNumber(out, event.ms);
+            break;
+        case Kind::Connection: appendNameMember(out, "connection", event.open ? "open" : "closed"); break;
+        case Kind::BroadcastIn: appendIntMember(out, "broadcast_in", event.vk); break;
+    }
+    return out + "}";
 }
 
 bool parseScript(std::string_view text, std::vector<ScriptEvent>& events, std::string& error) {

@@ -61,6 +61,15 @@ bool isBlankScriptLine(std::string_view line);
 // One line to an event; on failure `error` says why, without the line number.
 std::optional<ScriptEvent> parseScriptLine(std::string_view line, std::string& error);
 
+// Reads and parses the script file at `path`. A relative recv_file names a
+// file in the current directory, or failing that beside the script, so that
+// a script and its data travel together. On failure `error` is one line.
+bool loadScript(const QString& path, std::vector<ScriptEvent>& events, std::string& error);
+
+// One event as a script line (no line end), which parseScriptLine reads back
+// as the same event. A recv_file is written with its path as UTF-8.
+std::string scriptLine(const ScriptEvent& event);
+
 // A whole script. On failure `error` is one line naming the script line.
 bool parseScript(std::string_view text, std::vector<ScriptEvent>& events, std::string& error);
 

@@ -130,6 +130,8 @@ bool ClientWindow::start(quint16 port, QPoint at, QString* error) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("XDG_RUNTIME_DIR", runtimeDir_);
+    // The player's remembered zoom and window size are not the test's.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), runtimeDir_);
     process_.setProcessEnvironment(env);
     process_.start(buildFile("quorlak"), {"--connect", QString("127.0.0.1:%1").arg(port), "--state-file", stateFile_});
     if (!process_.waitForStarted(5000)) return fail("quorlak did not start");

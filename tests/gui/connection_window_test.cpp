@@ -14,7 +14,7 @@
 #include "gui/display_widget.h"
 #include "gui/item_grid_view.h"
 #include "gui/main_window.h"
-#include "gui/server_history.h"
+#include "gui/settings.h"
 #include "gui/start_dialog.h"
 #include "gui_test_support.h"
 
@@ -37,7 +37,8 @@ TEST(ConnectionWindow, ARefusedServerBringsTheDialogBackAndAGoodOneIsRemembered)
     FakeGameServer server;
     const ServerAddress refused{QStringLiteral("127.0.0.1"), static_cast<uint16_t>(server.address().port + 1)};
     MainWindow::Options options{dir.path()};
-    options.settingsFile = dir.filePath(QStringLiteral("settings.ini"));
+    Settings settings(dir.filePath(QStringLiteral("settings.ini")));
+    options.settings = &settings;
     options.rememberServer = true;
     MainWindow window(refused, options);
     window.show();
@@ -49,7 +50,7 @@ TEST(ConnectionWindow, ARefusedServerBringsTheDialogBackAndAGoodOneIsRemembered)
     dialog->connectButton()->click();
     ASSERT_TRUE(server.acceptClient());
     ASSERT_TRUE(waitUntil([&] { return window.core().connected(); }));
-    EXPECT_EQ(ServerHistory(options.settingsFile).servers(), QStringList{server.shown()});
+    EXPECT_EQ(Settings(settings.fileName()).recentServers(), QStringList{server.shown()});
 }
 
 TEST(ConnectionWindow, ALostServerIsShownTriedAgainAndLeftAloneOnlyWhenThePlayerSaysSo) {

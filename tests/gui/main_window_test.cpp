@@ -3,13 +3,16 @@
 #include "gui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include "gui/connection.h"
 #include "gui/display_widget.h"
@@ -18,6 +21,7 @@
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
 #include "gui/tab_strip.h"
+#include "gui/window_zoom.h"
 #include "gui_test_support.h"
 
 using namespace quorlak;
@@ -60,7 +64,7 @@ TEST_F(ConnectedWindow, StartsAsDesignedReportsTheConnectionAndItsMenusFollowThe
     QStringList captions;
     for (QAction* a : window->menuBar()->actions())
         if (a->isVisible()) captions << a->text();
-    EXPECT_EQ(captions, QStringList({"Textbox", "DELAY", "view log", "Connection", "Help"}));
+    EXPECT_EQ(captions, QStringList({"Textbox", "DELAY", "view log", "View", "Connection", "Help"}));
     EXPECT_EQ(window->statusLabel()->text(), QStringLiteral("Connected to ") + server.shown());
     // the first resize has laid the panels out, and no panel takes the keyboard
     EXPECT_EQ(window->itemGrid()->geometry(), QRect(182, 200, 330, 225));
@@ -255,4 +259,37 @@ TEST_F(ConnectedWindow, HelpShowsTheLocalKeysOnceTheVersionWithTheFontsLicenceAn
     ASSERT_TRUE(about);
     EXPECT_TRUE(about->text().contains(QLatin1String(QUORLAK_VERSION)));
     EXPECT_TRUE(about->detailedText().contains(QLatin1String("GNU")));  // the licence file was found
+}
+
+TEST_F(ConnectedWindow, ARecordingStartedLaterSaysWhereAndAFileThatCannotBeWrittenIsRefused) {
+    EXPECT_FALSE(window->startRecording(dir.filePath(QStringLiteral("missing/s.jsonl"))));
+    EXPECT_TRUE(window->statusBar()->currentMessage().contains(QLatin1String("s.jsonl")));
+    EXPECT_EQ(action("recordSession")->text(), QStringLiteral("Record session\u2026"));
+    const QString path = dir.filePath(QStringLiteral("s.jsonl"));
+    ASSERT_TRUE(window->startRecording(path));
+    EXPECT_EQ(action("recordSession")->text(), QStringLiteral("Stop recording"));
+    server.send("lc(7,7)\x1f");
+    ASSERT_TRUE(waitUntil([&] { return window->core().canvas().currentX == 7; }));
+    window->stopRecording();
+    EXPECT_EQ(window->statusBar()->currentMessage(), QStringLiteral("Recording saved in ") + path);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(R"({"recv": "lc(7,7)\u001f"})"));
+}
+
+TEST_F(ConnectedWindow, CtrlWithTheWheelZoomsAndAScreenshotThatCannotBeSavedSaysSo) {
+    auto wheel = [&](Qt::KeyboardModifiers modifiers, int notches) {
+        const QPointF at(50, 50);
+        QWheelEvent event(at, window->display()->mapToGlobal(at), {}, {0, notches * WindowZoom::kWheelNotch},
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window->display(), &event);
+    };
+    wheel(Qt::NoModifier, 1);
+    EXPECT_EQ(window->zoom()->zoom(), 1);
+    wheel(Qt::ControlModifier, 2);
+    EXPECT_EQ(window->zoom()->zoom(), 3);
+    wheel(Qt::ControlModifier, -1);
+    EXPECT_EQ(window->zoom()->zoom(), 2);
+    EXPECT_FALSE(window->saveScreenshot(dir.filePath(QStringLiteral("missing/shot.png"))));
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QLatin1String("Cannot save the screenshot")));
 }

@@ -1,9 +1,11 @@
 // The panel widgets over their models: what they show, and which changes
 // they report as the player's.
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/item_grid_view.h"
@@ -129,10 +131,20 @@ TEST(LogWindow, OpensAtTheNewestLinesFollowsThemOnlyThereAndReplacesAfterAReset)
     ++model.resets;
     touchAndSync(model, log);
     EXPECT_EQ(log.textBox()->toPlainText(), QStringLiteral("after\n"));
-    // the text box fills the window at any size
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(log.saveTo(dir.filePath(QStringLiteral("log.txt")), &error));
+    QFile saved(dir.filePath(QStringLiteral("log.txt")));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("after\n"));  // plain text, one line a line
+    EXPECT_FALSE(log.saveTo(dir.filePath(QStringLiteral("missing/log.txt")), &error));
+    EXPECT_FALSE(error.isEmpty());
+
+    // The text box fills the window under its menu bar at any size.
     log.resize(500, 320);
     QTest::qWait(0);
-    EXPECT_EQ(log.textBox()->geometry(), QRect(0, 0, 500, 320));
+    EXPECT_EQ(log.textBox()->geometry(), QRect(0, log.textBox()->y(), 500, 320 - log.textBox()->y()));
+
     log.close();
     EXPECT_EQ(closed.count(), 1);
     log.show();
