@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QProcess>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include "gui/demo_server.h"
 
@@ -28,6 +29,9 @@ ClientRun runClient(const QStringList& args) {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    static const QTemporaryDir home;  // the player's own settings stay untouched
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     process.setProcessEnvironment(env);
     process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/quorlak"), args);
     if (!process.waitForFinished(20000)) {
@@ -87,6 +91,18 @@ TEST(CommandLine, TheClientExitsWithStatusTwoAndOneLineForABadAddress) {
     EXPECT_TRUE(help.out.contains(QLatin1String("--connect HOST:PORT")));
     EXPECT_TRUE(help.out.contains(QLatin1String("--demo")));
     EXPECT_TRUE(help.out.contains(QLatin1String("--state-file FILE")));
+}
+
+TEST(CommandLine, ARecordingThatCannotBeReadOrWrittenStopsTheClientWithOneLine) {
+    QTemporaryDir dir;
+    const ClientRun play = runClient({"--play", dir.filePath(QStringLiteral("none.jsonl"))});
+    EXPECT_EQ(play.status, 2);
+    EXPECT_TRUE(play.err.contains(QLatin1String("quorlak: cannot read "))) << play.err.toStdString();
+#ifdef QUORLAK_HAVE_SERVER
+    const ClientRun demo = runClient({"--demo", "--record", dir.filePath(QStringLiteral("missing/s.jsonl"))});
+    EXPECT_EQ(demo.status, 1);  // a recording the player asked for must run
+    EXPECT_TRUE(demo.err.contains(QLatin1String("cannot write "))) << demo.err.toStdString();
+#endif
 }
 
 #ifdef QUORLAK_HAVE_SERVER
