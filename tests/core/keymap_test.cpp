@@ -75,7 +75,9 @@ TEST(CharacterCode, TypedTextAsItsCodePageByteAndControlsAsWindowsGivesThem) {
         {Qt::Key_unknown, kNone, QStringLiteral("\u0416"), std::nullopt},  // not in the code page
         // control characters as Windows gives them, also where Qt gives no text
         {Qt::Key_V, kCtrl, "\x16", 22}, {Qt::Key_A, kCtrl, QString(), 1}, {Qt::Key_Z, kCtrl | kShift, "\x1a", 26},
-        {Qt::Key_BracketLeft, kCtrl, "\x1b", 27}, {Qt::Key_Return, kCtrl, "\r", 10}, {Qt::Key_1, kCtrl, "1", std::nullopt},
+        {Qt::Key_BracketLeft, kCtrl, "\x1b", 27}, {Qt::Key_Backslash, kCtrl, "\x1c", 28},
+        {Qt::Key_BracketRight, kCtrl, "\x1d", 29}, {Qt::Key_Return, kCtrl, "\r", 10},
+        {Qt::Key_Backspace, kCtrl, "\x7f", 127}, {Qt::Key_Space, kCtrl, " ", 32}, {Qt::Key_1, kCtrl, "1", std::nullopt},
         {Qt::Key_Return, kNone, "\r", 13}, {Qt::Key_Enter, kPad, "\r", 13}, {Qt::Key_Backspace, kNone, "\b", 8},
         {Qt::Key_Escape, kNone, "\x1b", 27}, {Qt::Key_Tab, kNone, "\t", 9},
         // keys that type nothing

@@ -187,6 +187,13 @@ TEST(ReplayRun, RefusesBadInputWithOneLineAndWritesNothing) {
     opt.streams = {dir.path()};  // a directory is no stream file
     refusal(opt);
     EXPECT_FALSE(QFile::exists(opt.statePath));
+    // outputs that cannot be written are failures too
+    opt.streams.clear();
+    opt.pngPath = dir.filePath("missing/out.png");
+    EXPECT_NE(refusal(opt).find("cannot write"), std::string::npos);
+    opt.pngPath.clear();
+    opt.statePath = QStringLiteral("/dev/full");
+    if (QFile::exists(opt.statePath)) EXPECT_NE(refusal(opt).find("/dev/full"), std::string::npos);
 }
 
 TEST_F(Session, InputBeyondTheBoundIsRefusedButReceivedDataNeverIs) {
