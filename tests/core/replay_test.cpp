@@ -160,6 +160,10 @@ TEST(ReplayRun, WritesStateAndPictureFromFiles) {
     EXPECT_EQ(s["currentx"].toDouble(), 21);
     EXPECT_EQ(s["clock"].toDouble(), 5);
     EXPECT_EQ(QImage(opt.pngPath).size(), QSize(512, 512));
+    opt.statePath = QStringLiteral("-");  // the state on standard output
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(runReplay(opt, err), kReplayOk) << err.str();
+    EXPECT_EQ(parseState(testing::internal::GetCapturedStdout()), s);
 }
 
 TEST(ReplayRun, RefusesBadInputWithOneLineAndWritesNothing) {

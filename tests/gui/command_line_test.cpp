@@ -99,9 +99,11 @@ TEST(CommandLine, ARecordingThatCannotBeReadOrWrittenStopsTheClientWithOneLine) 
     EXPECT_EQ(play.status, 2);
     EXPECT_TRUE(play.err.contains(QLatin1String("quorlak: cannot read "))) << play.err.toStdString();
 #ifdef QUORLAK_HAVE_SERVER
-    const ClientRun demo = runClient({"--demo", "--record", dir.filePath(QStringLiteral("missing/s.jsonl"))});
+    const ClientRun demo =
+        runClient({"--demo", "--trace-startup", "--record", dir.filePath(QStringLiteral("missing/s.jsonl"))});
     EXPECT_EQ(demo.status, 1);  // a recording the player asked for must run
     EXPECT_TRUE(demo.err.contains(QLatin1String("cannot write "))) << demo.err.toStdString();
+    EXPECT_TRUE(demo.err.contains(QLatin1String("quorlak: startup window "))) << demo.err.toStdString();
 #endif
 }
 

@@ -1,6 +1,7 @@
 // The new ways to start, and the message log's file.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -64,6 +65,11 @@ TEST(MessageLog, WritesEachNewRowWithItsTimeAndSaysWhenItCannot) {
     MessageLog nowhere(grid, blocker.fileName() + QStringLiteral("/logs"));
     EXPECT_FALSE(nowhere.start());
     EXPECT_TRUE(nowhere.problem().contains(blocker.fileName())) << nowhere.problem().toStdString();
+    // the next day's file name taken by a folder
+    ASSERT_TRUE(QDir(dir.filePath(QStringLiteral("logs"))).mkdir(QStringLiteral("messages-2024-05-02.txt")));
+    MessageLog taken(grid, dir.filePath(QStringLiteral("logs")), [&] { return at.addDays(1); });
+    EXPECT_FALSE(taken.start());
+    EXPECT_TRUE(taken.problem().startsWith(QLatin1String("Cannot log messages: "))) << taken.problem().toStdString();
 }
 
 TEST(AsyncFileWriter, AFullDiskIsReportedAndTheQueueIsBounded) {
