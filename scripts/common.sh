@@ -10,7 +10,7 @@ BUILD="${BUILD_DIR:-$ROOT/build}"
 # clang for the fuzz targets, clang-format for the format check, the
 # desktop and AppStream validators, dpkg-dev and file for the Debian package.
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang clang-format libclang-rt-14-dev
+          libgtest-dev libgmock-dev clang clang-format libclang-rt-14-dev
           python3 time xvfb xauth xdotool x11-utils x11-xkb-utils imagemagick
           desktop-file-utils appstream dpkg-dev file)
 
