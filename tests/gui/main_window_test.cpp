@@ -3,6 +3,7 @@
 #include "gui/main_window.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "gui/item_grid_view.h"
 #include "gui/log_window.h"
 #include "gui/message_grid_view.h"
+#include "gui/screenshot.h"
 #include "gui/tab_strip.h"
 #include "gui/window_zoom.h"
 #include "gui_test_support.h"
@@ -292,4 +294,8 @@ TEST_F(ConnectedWindow, CtrlWithTheWheelZoomsAndAScreenshotThatCannotBeSavedSays
     EXPECT_EQ(window->zoom()->zoom(), 2);
     EXPECT_FALSE(window->saveScreenshot(dir.filePath(QStringLiteral("missing/shot.png"))));
     EXPECT_TRUE(window->statusBar()->currentMessage().startsWith(QLatin1String("Cannot save the screenshot")));
+    // what the save dialog offers: a folder that is there, a name with the date and time
+    EXPECT_TRUE(QDir(screenshotFolder()).exists());
+    EXPECT_EQ(screenshotName(QDateTime(QDate(2026, 12, 7), QTime(8, 3, 9))),
+              QStringLiteral("quorlak-2026-12-07-080309.png"));
 }
