@@ -94,7 +94,9 @@ TEST(Canvas, ShapesLightTheirPixelsAndMoveThePoint) {
     };
     for (const Case& c : cases) {
         const Drawn d(c.draw);
-        if (c.lit >= 0) EXPECT_EQ(d.count(kTestWhite), c.lit) << c.what;
+        if (c.lit >= 0) {
+            EXPECT_EQ(d.count(kTestWhite), c.lit) << c.what;
+        }
         for (const QPoint& p : c.on)
             EXPECT_EQ(d.px(p.x(), p.y()), kTestWhite) << c.what << " at " << p.x() << "," << p.y();
         EXPECT_EQ(d.point(), c.point) << c.what;
@@ -105,8 +107,9 @@ TEST(Canvas, ShapesLightTheirPixelsAndMoveThePoint) {
     const Drawn slope([](Canvas& c) { c.line(3, 7, 250, 101, kTestWhite); });
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x)
-            if (slope.px(x, y) == kTestWhite)
+            if (slope.px(x, y) == kTestWhite) {
                 EXPECT_LE(std::abs((y - 7) - (x - 3) * 94.0 / 247.0), 0.5) << x << "," << y;
+            }
     const Drawn diagonal([](Canvas& c) { c.line(-32768, -32768, 32767, 32767, kTestWhite); });
     for (int i = 0; i < 512; i += 51) EXPECT_EQ(diagonal.px(i, i), kTestWhite);
 }
