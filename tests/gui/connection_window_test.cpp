@@ -53,13 +53,10 @@ TEST(ConnectionWindow, ARefusedServerBringsTheDialogBackAndAGoodOneIsRemembered)
     EXPECT_EQ(Settings(settings.fileName()).recentServers(), QStringList{server.shown()});
 }
 
-TEST(ConnectionWindow, ALostServerIsShownTriedAgainAndLeftAloneOnlyWhenThePlayerSaysSo) {
-    FakeGameServer server;
-    QTemporaryDir dir;
-    MainWindow window(server.address(), MainWindow::Options{dir.path()});
-    window.show();
-    ASSERT_TRUE(server.acceptClient());
-    ASSERT_TRUE(waitUntil([&] { return window.core().connected(); }));
+using LostConnection = quorlak::test::WindowOnFakeServer;
+
+TEST_F(LostConnection, IsShownTriedAgainAndLeftAloneOnlyWhenThePlayerSaysSo) {
+    MainWindow& window = *this->window;
     ConnectionBanner* banner = window.connectionControl()->banner();
     server.dropClient();
     ASSERT_TRUE(waitUntil([&] { return banner->isVisible(); }));

@@ -2,13 +2,17 @@
 // Waiting on the event loop, and a stand-in game server on a loopback port
 // that records what the client sends.
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 #include <QTest>
 #include <functional>
+#include <memory>
 
+#include "gui/main_window.h"
 #include "wire/server_address.h"
 
 namespace quorlak::test {
@@ -53,6 +57,21 @@ private:
     QTcpServer server_;
     QTcpSocket* peer_ = nullptr;
     QByteArray received_;
+};
+
+// A main window connected to a fake server, with its own broadcast directory.
+class WindowOnFakeServer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        window = std::make_unique<MainWindow>(server.address(), MainWindow::Options{dir.path()});
+        window->show();
+        ASSERT_TRUE(server.acceptClient());
+        ASSERT_TRUE(waitUntil([this] { return window->core().connected(); }));
+    }
+
+    FakeGameServer server;
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace quorlak::test

@@ -32,15 +32,9 @@ using quorlak::test::waitUntil;
 
 namespace {
 
-// A main window connected to a fake server, with its own broadcast directory.
-class ConnectedWindow : public ::testing::Test {
+// The connected window, with the look-ups its tests share.
+class ConnectedWindow : public test::WindowOnFakeServer {
 protected:
-    void SetUp() override {
-        window = std::make_unique<MainWindow>(server.address(), MainWindow::Options{dir.path()});
-        window->show();
-        ASSERT_TRUE(server.acceptClient());
-        ASSERT_TRUE(waitUntil([this] { return window->core().connected(); }));
-    }
     QRgb canvasPixel(int x, int y) const { return window->core().canvas().image().pixel(x, y); }
     QRgb shownPixel(int x, int y) const { return window->display()->grab().toImage().pixel(x, y); }
     QAction* action(const char* name) const { return window->findChild<QAction*>(QLatin1String(name)); }
@@ -52,10 +46,6 @@ protected:
         server.send("cu(40,300)-(12,0)\x1f");
         ASSERT_TRUE(waitUntil([this] { return window->entryBox()->isVisible() && window->entryBox()->hasFocus(); }));
     }
-
-    FakeGameServer server;
-    QTemporaryDir dir;
-    std::unique_ptr<MainWindow> window;
 };
 
 }  // namespace

@@ -1,22 +1,17 @@
 // A window under a flood of drawing: a key goes out while the flood's records
 // still wait their turn, and every record still runs, in order.
 #include <gtest/gtest.h>
-#include <QTemporaryDir>
 
 #include "gui/main_window.h"
 #include "gui_test_support.h"
 
 using namespace quorlak;
-using quorlak::test::FakeGameServer;
 using quorlak::test::waitUntil;
 
-TEST(StreamPump, AKeyGoesOutWhileAFloodWaitsAndTheFloodStillRunsInOrder) {
-    FakeGameServer server;
-    QTemporaryDir dir;
-    MainWindow window(server.address(), MainWindow::Options{dir.path()});
-    window.show();
-    ASSERT_TRUE(server.acceptClient());
-    ASSERT_TRUE(waitUntil([&] { return window.core().connected(); }));
+using FloodedWindow = quorlak::test::WindowOnFakeServer;
+
+TEST_F(FloodedWindow, AKeyGoesOutWhileAFloodWaitsAndTheFloodStillRunsInOrder) {
+    MainWindow& window = *this->window;
 
     // Far more full-screen boxes than one turn draws, then a clear and one point.
     QByteArray flood;
